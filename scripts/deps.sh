@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs, with apt-get, whatever Debian packages the build, the program and
+# the tests need and are missing. Run as root on Debian 12.
+set -euo pipefail
+
+packages=(
+  build-essential cmake pkg-config
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  zlib1g-dev libhunspell-dev libmythes-dev hunspell-tools
+  hunspell-it mythes-it witalian
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-liberation xvfb xauth an
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update
+  apt-get install -y --no-install-recommends "${missing[@]}"
+fi

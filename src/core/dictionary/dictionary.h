@@ -1,0 +1,36 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace quirvo {
+
+// Slots 1..7 hold files; only 1..6 are offered to the user and searched.
+inline constexpr int DICT_SLOTS = 7;
+inline constexpr int SEARCHABLE_SLOTS = 6;
+inline constexpr char LINE_SEP[] = "\r\n";
+
+// One loaded word list, read-only after loading except for its active flag.
+struct Dictionary {
+    std::string dictFileName;  // "" for an empty slot
+    std::string dictText;      // the plain list, lines ended by CR LF
+    // 1-based position in dictText of the first entry of each initial
+    // ("@" = 0, "A" = 1 .. "Z" = 26); 0 where no entry begins with it.
+    std::array<int32_t, 27> dictLetterStart{};
+    bool active = false;
+
+    bool present() const { return !dictFileName.empty(); }
+    int32_t dictLength() const { return static_cast<int32_t>(dictText.size()); }
+};
+
+// Index 0 unused, as slot numbers run from 1.
+struct DictionarySet {
+    std::array<Dictionary, DICT_SLOTS + 1> slots;
+
+    Dictionary& operator[](int slot) { return slots[slot]; }
+    const Dictionary& operator[](int slot) const { return slots[slot]; }
+    int loadedCount() const;
+};
+
+}  // namespace quirvo
