@@ -5,7 +5,9 @@
 #include <memory>
 
 #include "core/session.h"
-#include "gui/app/startup_timings.h"
+#include "gui/app/controllers.h"
+#include "gui/app/startup_options.h"
+#include "gui/app/twips.h"
 
 class QAction;
 class QLabel;
@@ -17,7 +19,6 @@ class QToolBar;
 
 namespace quirvo {
 
-class Controllers;
 class GridView;
 class StatusPanels;
 
@@ -29,11 +30,11 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit MainWindow(StartupTimings timings = {}, QWidget* parent = nullptr);
+    explicit MainWindow(StartupOptions options = {}, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     Session& session() { return session_; }
-    const StartupTimings& timings() const { return timings_; }
+    const StartupOptions& options() const { return options_; }
 
     GridView* peri() const { return peri_; }
     StatusPanels* stb1() const { return stb1_; }
@@ -48,6 +49,7 @@ public:
     QLabel* label0() const { return label0_; }
     QLabel* secCar() const { return secCar_; }
     QLabel* picture1() const { return picture1_; }
+    void setPicture1Visible(bool visible);
     QLabel* imageA() const { return imageA_; }
 
     // Drawing of the grid picture.
@@ -57,6 +59,12 @@ public:
     void nuovoschema();
     void inizio();
     void disponi();
+    // Sizes the picture from dimv, dimo and the grid; false (and nothing
+    // resized) when a side would reach the 16-bit limit of 32766 twips.
+    bool resizeGridPicture();
+    // Shrinks dimLet until "A" fits in one cell, down to MIN_LETTER_POINTS.
+    void fitLetterFont();
+    static constexpr double MIN_LETTER_POINTS = 1.0;
 
     // The mode indicator: a grid mode's picture (0..6) or the TEST picture.
     void showModePicture(int mode);
@@ -68,22 +76,33 @@ public:
     void setBusyPointer(bool busy);
     static void beep();
 
+    const Twips& twips() const { return twips_; }
+    template <typename T>
+    T* controller() const {
+        return controllers_ ? controllers_->find<T>() : nullptr;
+    }
+
 signals:
+    // A toolbar button with a key was clicked (after the pressed looks of
+    // "a0".."a6" were restored from modeKey).
+    void buttonClicked(const QString& key);
     // Asked to close (window close box): the document flow decides.
     void closeRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     friend class MainWindowBuilder;
     void formLoad();
     void stb1PanelClick(int panel);
     void timer2Timer();
+    int listHeight(double topTwips) const;
 
-    StartupTimings timings_;
+    StartupOptions options_;
+    Twips twips_;
     Session session_;
     GridView* peri_ = nullptr;
     StatusPanels* stb1_ = nullptr;
@@ -96,6 +115,7 @@ private:
     QLabel* texta_ = nullptr;
     QLineEdit* textb_ = nullptr;
     QLabel* picture1_ = nullptr;
+    QAction* picture1Slot_ = nullptr;
     QLabel* imageA_ = nullptr;
     QPushButton* commands_[4] = {};
     QTimer* timer0_ = nullptr;
