@@ -23,6 +23,8 @@ void ZoomCommands::zoom(double factor) {
     GridMetrics& m = w_.session().metrics;
     // Sizes are 16-bit: a cell that would no longer fit ends the command.
     if (m.dimv * factor > 32767 || m.dimo * factor > 32767) return;
+    // Below a few pixels a cell is unreadable: reducing stops there.
+    if (roundHalfEven(m.dimv * factor) < MIN_CELL_TWIPS) return;
     m.dimv = roundHalfEven(m.dimv * factor);
     m.dimo = roundHalfEven(m.dimo * factor);
     m.dimLet *= factor;

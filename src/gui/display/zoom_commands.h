@@ -11,6 +11,7 @@ class ZoomCommands : public QObject {
     Q_OBJECT
 public:
     explicit ZoomCommands(MainWindow& window);
+    static constexpr int MIN_CELL_TWIPS = 90;
 
     void Ingrandisci_Click();
     void Riduci_Click();
