@@ -28,7 +28,8 @@ Found fitsIn(const Dictionary& dict, const SearchIndex& index, int ndi, std::str
         if (progress.tick()) return Found::Stopped;
         const std::string_view riga = index.line(dict.dictText, cursor.line());
         if (riga.front() == '\'') continue;
-        if (base && resolvedLastChar(riga.back(), isLetterCode(a) ? a : 0).empty()) continue;
+        const char known = isLetterCode(a) ? a : 0;
+        if (base && resolvedLastChar(riga.back(), known).empty()) continue;
         return Found::Hit;
     }
 }

@@ -48,15 +48,16 @@ uint64_t bitsBelow(size_t end) { return end >= 64 ? ~uint64_t{0} : (uint64_t{1} 
 
 }  // namespace
 
-std::vector<FixedLetter> LineShape::lettersFor(size_t length) const {
-    std::vector<FixedLetter> letters;
+size_t LineShape::lettersFor(size_t length, FixedLetter* out) const {
+    size_t count = 0;
     const size_t shift = fromRight ? length - pattern.size() : 0;
     for (size_t k = 0; k < pattern.size(); ++k)
         if (!isWildcard(pattern[k]))
-            letters.push_back({static_cast<uint32_t>(shift + k), static_cast<uint8_t>(pattern[k])});
-    std::stable_sort(letters.begin(), letters.end(),
-                     [](const FixedLetter& a, const FixedLetter& b) { return rarity(a.letter) < rarity(b.letter); });
-    return letters;
+            out[count++] = {static_cast<uint32_t>(shift + k), static_cast<uint8_t>(pattern[k])};
+    std::sort(out, out + count, [](const FixedLetter& a, const FixedLetter& b) {
+        return std::pair(rarity(a.letter), a.pos) < std::pair(rarity(b.letter), b.pos);
+    });
+    return count;
 }
 
 bool LineShape::agrees(std::string_view line) const {
@@ -77,10 +78,11 @@ MatchCursor::MatchCursor(const SearchIndex& index, const std::string& text, cons
     : MatchCursor(index, text, shape) {
     bucket_ = index.bucket(length);
     if (!bucket_ || firstLine > lastLine) return;
-    const auto& lines = bucket_->lines;
-    pos_ = std::lower_bound(lines.begin(), lines.end(), firstLine) - lines.begin();
-    end_ = std::upper_bound(lines.begin(), lines.end(), lastLine) - lines.begin();
-    letters_ = shape.lettersFor(length);
+    // The end is found on the way: entries past lastLine end the walk.
+    pos_ = index.entryAtOrAfter(*bucket_, firstLine);
+    end_ = bucket_->lines.size();
+    lastLine_ = lastLine;
+    letterCount_ = shape.lettersFor(length, letters_.data());
     chunk_ = pos_ / SearchIndex::CHUNK;
 }
 
@@ -104,22 +106,25 @@ bool MatchCursor::advance(Progress& progress) {
 bool MatchCursor::advanceInColumns(Progress& progress) {
     constexpr size_t CHUNK = SearchIndex::CHUNK;
     while (pending_ == 0) {
-        if (chunk_ * CHUNK >= end_) return true;
+        const size_t base = chunk_ * CHUNK;
+        const size_t first = std::max(base, pos_);
+        if (first >= end_ || bucket_->lines[first] > lastLine_) return true;
         if (progress.tick()) {
             end_ = 0;
             return false;
         }
-        const size_t base = chunk_ * CHUNK;
-        uint64_t bits = bitsFrom(pos_ > base ? pos_ - base : 0) & bitsBelow(end_ - base);
-        for (const FixedLetter& f : letters_) {
-            if (!bits) break;
-            bits &= letterBits(bucket_->column(f.pos) + base, f.letter, shape_.openAgrees);
-        }
+        uint64_t bits = bitsFrom(first - base) & bitsBelow(end_ - base);
+        for (size_t k = 0; k < letterCount_ && bits; ++k)
+            bits &= letterBits(bucket_->column(letters_[k].pos) + base, letters_[k].letter, shape_.openAgrees);
         pending_ = bits;
         ++chunk_;
     }
     const size_t entry = (chunk_ - 1) * CHUNK + std::countr_zero(pending_);
     pending_ &= pending_ - 1;
+    if (bucket_->lines[entry] > lastLine_) {
+        end_ = pending_ = 0;
+        return true;
+    }
     line_ = bucket_->lines[entry];
     return true;
 }
@@ -157,11 +162,13 @@ uint32_t scanLastLine(const Dictionary& dict, const SearchIndex& index, uint32_t
     return std::min(n - 1, index.firstLineNotBelow(dict.dictText, startLine, ceiling));
 }
 
-std::string resolvedLastChar(char last, char known) {
+std::string_view resolvedLastChar(const char& last, const char& known) {
     const std::string_view vowels = bracketedVowelSet(last);
-    std::string form = vowels.empty() ? std::string(1, last) : std::string(vowels);
+    const std::string_view form = vowels.empty() ? std::string_view(&last, 1) : vowels;
     if (known == 0) return form;
-    return form.find(known) == std::string::npos ? std::string() : std::string(1, known);
+    for (const char c : form)
+        if (c == known) return std::string_view(&known, 1);
+    return {};
 }
 
 }  // namespace quirvo

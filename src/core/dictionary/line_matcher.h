@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -32,8 +33,9 @@ struct LineShape {
     bool openAgrees = true;
 
     // The pattern letters as positions of a line of this length, the
-    // rarest letters first so that a test fails early.
-    std::vector<FixedLetter> lettersFor(size_t length) const;
+    // rarest letters first so that a test fails early; out has room for
+    // the pattern's length. Returns how many.
+    size_t lettersFor(size_t length, FixedLetter* out) const;
     // The position test on one line of at least the pattern's length.
     bool agrees(std::string_view line) const;
 };
@@ -64,8 +66,10 @@ private:
     const std::string* text_;
     LineShape shape_;
     const SearchIndex::LengthBucket* bucket_ = nullptr;
-    std::vector<FixedLetter> letters_;
+    std::array<FixedLetter, SearchIndex::COLUMN_LENGTH_LIMIT> letters_;
+    size_t letterCount_ = 0;
     size_t pos_ = 0, end_ = 0;  // bucket entries, or long-line entries
+    uint32_t lastLine_ = 0;
     uint64_t pending_ = 0;      // passing entries of the current chunk not yet visited
     size_t chunk_ = 0;
     size_t minLength_ = 0, maxLength_ = 0;
@@ -83,8 +87,8 @@ uint32_t scanLastLine(const Dictionary& dict, const SearchIndex& index, uint32_t
 
 // The base dictionary's rule for an entry's last character: the character,
 // or its bracketed vowels when it is a vowel-set symbol; narrowed to the
-// slot's known last letter `known` when one is given (0 for none); "" when
-// the entry cannot end with that letter.
-std::string resolvedLastChar(char last, char known);
+// slot's known last letter `known` when one is given (0 for none); empty when
+// the entry cannot end with that letter. The answer may view either argument.
+std::string_view resolvedLastChar(const char& last, const char& known);
 
 }  // namespace quirvo

@@ -1,13 +1,18 @@
 #include "core/dictionary/search_index.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace quirvo {
 
 namespace {
 
-constexpr size_t FANOUT = 64;
+constexpr size_t FANOUT = 16;
 
 // The first 8 bytes of s as a big-endian number, zero-padded, so that
 // numbers compare like the prefixes.
@@ -19,20 +24,6 @@ uint64_t prefixKey(const char* s, size_t len) {
     return key;
 }
 
-// Position of the next CR LF at or after from, npos when there is none.
-size_t findLineSep(const std::string& text, size_t from) {
-    const char* s = text.data();
-    const size_t size = text.size();
-    while (from + 1 < size) {
-        const void* cr = std::memchr(s + from, '\r', size - 1 - from);
-        if (!cr) break;
-        const size_t at = static_cast<const char*>(cr) - s;
-        if (s[at + 1] == '\n') return at;
-        from = at + 1;
-    }
-    return std::string::npos;
-}
-
 }  // namespace
 
 SearchIndex::SearchIndex(const Dictionary& dict)
@@ -40,22 +31,58 @@ SearchIndex::SearchIndex(const Dictionary& dict)
     numberLines(dict.dictText);
     fillBuckets(dict.dictText);
     buildMaxima(dict.dictText);
+    noteLetterStarts(dict);
+}
+
+void SearchIndex::noteLetterStarts(const Dictionary& dict) {
+    for (size_t letter = 0; letter < letterLines_.size(); ++letter) {
+        const int32_t start = dict.dictLetterStart[letter];
+        letterLines_[letter] = start > 0 ? lineAtOffset(static_cast<uint32_t>(start - 1)) : 0;
+        for (LengthBucket& b : buckets_)
+            b.letterEntries[letter] = static_cast<uint32_t>(
+                std::lower_bound(b.lines.begin(), b.lines.end(), letterLines_[letter]) - b.lines.begin());
+    }
+}
+
+size_t SearchIndex::entryAtOrAfter(const LengthBucket& bucket, uint32_t line) const {
+    if (line == 0) return 0;
+    for (size_t letter = 0; letter < letterLines_.size(); ++letter)
+        if (letterLines_[letter] == line) return bucket.letterEntries[letter];
+    return std::lower_bound(bucket.lines.begin(), bucket.lines.end(), line) - bucket.lines.begin();
 }
 
 bool SearchIndex::builtFor(const Dictionary& dict) const {
     return textData_ == dict.dictText.data() && textSize_ == dict.dictText.size();
 }
 
+// Finds every CR LF from the line feeds, 16 bytes at a time: a line feed
+// ends the line when a carriage return before it lies within the line.
 void SearchIndex::numberLines(const std::string& text) {
     lineStarts_.clear();
     lineStarts_.reserve(text.size() / 8 + 2);
-    size_t pos = 0;
-    while (pos < text.size()) {
-        lineStarts_.push_back(static_cast<uint32_t>(pos));
-        const size_t sep = findLineSep(text, pos);
-        pos = sep == std::string::npos ? text.size() + 2 : sep + 2;
+    lineStarts_.push_back(0);
+    const char* s = text.data();
+    const size_t size = text.size();
+    size_t start = 0;
+    const auto lineFeedAt = [&](size_t j) {
+        if (j > start && s[j - 1] == '\r') {
+            start = j + 1;
+            if (start < size) lineStarts_.push_back(static_cast<uint32_t>(start));
+        }
+    };
+    size_t i = 0;
+#if defined(__SSE2__)
+    const __m128i lf = _mm_set1_epi8('\n');
+    for (; i + 16 <= size; i += 16) {
+        unsigned mask = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i)), lf)));
+        for (; mask; mask &= mask - 1) lineFeedAt(i + std::countr_zero(mask));
     }
-    lineStarts_.push_back(static_cast<uint32_t>(pos));
+#endif
+    for (; i < size; ++i)
+        if (s[i] == '\n') lineFeedAt(i);
+    if (size == 0) return;
+    lineStarts_.push_back(static_cast<uint32_t>(start >= size ? size : size + 2));
 }
 
 void SearchIndex::fillBuckets(const std::string& text) {
@@ -72,12 +99,15 @@ void SearchIndex::fillBuckets(const std::string& text) {
         LengthBucket& b = buckets_[len];
         b.lines.resize(counts[len]);
         b.stride = (counts[len] + CHUNK - 1) / CHUNK * CHUNK;
-        b.columns.assign(len * b.stride, 0);
+        b.columns.resize(len * b.stride);
         counts[len] = 0;
     }
     longLines_.clear();
     longLines_.reserve(longCount);
-    const unsigned char* chars = reinterpret_cast<const unsigned char*>(text.data());
+    // Each bucket gathers 64 lines side by side, then writes them into its
+    // columns as whole cache lines; the text is read once, in file order.
+    std::vector<uint8_t> staged(CHUNK * (COLUMN_LENGTH_LIMIT + 1) * COLUMN_LENGTH_LIMIT / 2);
+    const auto stage = [&](size_t len) { return staged.data() + CHUNK * len * (len - 1) / 2; };
     for (uint32_t line = 0; line < n; ++line) {
         const uint32_t len = lineLength(line);
         if (len > COLUMN_LENGTH_LIMIT) {
@@ -87,14 +117,32 @@ void SearchIndex::fillBuckets(const std::string& text) {
         LengthBucket& b = buckets_[len];
         const uint32_t entry = counts[len]++;
         b.lines[entry] = line;
-        const unsigned char* s = chars + lineStarts_[line];
-        uint8_t* out = b.columns.data() + entry;
-        for (uint32_t p = 0; p < len; ++p, out += b.stride) *out = s[p];
+        if (len == 0) continue;
+        std::memcpy(stage(len) + (entry % CHUNK) * len, text.data() + lineStarts_[line], len);
+        if (entry % CHUNK == CHUNK - 1) writeColumns(b, len, entry + 1 - CHUNK, CHUNK, stage(len));
+    }
+    for (size_t len = 1; len <= COLUMN_LENGTH_LIMIT; ++len)
+        if (const size_t rest = counts[len] % CHUNK)
+            writeColumns(buckets_[len], len, counts[len] - rest, rest, stage(len));
+}
+
+void SearchIndex::writeColumns(LengthBucket& b, size_t len, size_t base, size_t count, const uint8_t* rows) {
+    for (size_t p = 0; p < len; ++p) {
+        uint8_t* column = b.columns.data() + p * b.stride + base;
+        for (size_t j = 0; j < count; ++j) column[j] = rows[j * len + p];
+        std::fill(column + count, column + CHUNK, uint8_t{0});
     }
 }
 
 uint64_t SearchIndex::lineKey(const std::string& text, uint32_t line) const {
-    return prefixKey(text.data() + lineStarts_[line], lineLength(line));
+    const uint32_t start = lineStarts_[line];
+    const uint32_t len = lineLength(line);
+    if (len == 0) return 0;
+    if (start + 8 > text.size()) return prefixKey(text.data() + start, len);
+    uint64_t raw = 0;
+    std::memcpy(&raw, text.data() + start, 8);
+    if constexpr (std::endian::native == std::endian::little) raw = __builtin_bswap64(raw);
+    return len >= 8 ? raw : raw & (~uint64_t{0} << (8 * (8 - len)));
 }
 
 void SearchIndex::buildMaxima(const std::string& text) {
@@ -121,7 +169,7 @@ uint32_t SearchIndex::lineAtOffset(uint32_t offset) const {
 }
 
 // First line from `from` on whose 8-byte prefix key is at least key: finish
-// the current run of 64 lines, then climb the maxima until a run holds such a
+// the current run of FANOUT lines, then climb the maxima until a run holds such a
 // key, then descend into it.
 uint32_t SearchIndex::firstKeyNotBelow(const std::string& text, uint32_t from, uint64_t key) const {
     const uint32_t n = lineCount();

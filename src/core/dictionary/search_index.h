@@ -2,8 +2,10 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/dictionary/dictionary.h"
@@ -21,11 +23,32 @@ public:
     static constexpr size_t COLUMN_LENGTH_LIMIT = 64;  // longer lines have no columns
     static constexpr size_t CHUNK = 64;                // lines tested at once
 
+    // Bytes that resize() leaves as they come: every column byte is
+    // written once by the build, so zeroing them first would be wasted.
+    template <typename T>
+    struct UninitializedAllocator : std::allocator<T> {
+        template <typename U>
+        struct rebind {
+            using other = UninitializedAllocator<U>;
+        };
+        template <typename U>
+        void construct(U* p) noexcept {
+            ::new (static_cast<void*>(p)) U;
+        }
+        template <typename U, typename... Args>
+        void construct(U* p, Args&&... args) {
+            ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+        }
+    };
+
     // The lines of one length, in file order.
     struct LengthBucket {
-        std::vector<uint32_t> lines;   // line numbers, ascending
-        std::vector<uint8_t> columns;  // character p of entry i at p * stride + i
+        std::vector<uint32_t> lines;  // line numbers, ascending
+        // Character p of entry i at p * stride + i; zero past the last entry.
+        std::vector<uint8_t, UninitializedAllocator<uint8_t>> columns;
         size_t stride = 0;             // lines.size() rounded up to CHUNK
+        // First entry at or after the start line of each initial, as recorded at build.
+        std::array<uint32_t, 27> letterEntries{};
         const uint8_t* column(size_t p) const { return columns.data() + p * stride; }
     };
 
@@ -53,11 +76,16 @@ public:
     }
     // Lines longer than COLUMN_LENGTH_LIMIT, in file order.
     const std::vector<uint32_t>& longLines() const { return longLines_; }
+    // The first entry of a bucket at or after a line; at once for the top
+    // and for the letter starts the dictionary had at build.
+    size_t entryAtOrAfter(const LengthBucket& bucket, uint32_t line) const;
 
 private:
     void numberLines(const std::string& text);
     void fillBuckets(const std::string& text);
+    static void writeColumns(LengthBucket& b, size_t len, size_t base, size_t count, const uint8_t* rows);
     void buildMaxima(const std::string& text);
+    void noteLetterStarts(const Dictionary& dict);
     uint64_t lineKey(const std::string& text, uint32_t line) const;
     uint32_t firstKeyNotBelow(const std::string& text, uint32_t from, uint64_t key) const;
 
@@ -69,7 +97,8 @@ private:
     std::vector<uint32_t> lineStarts_{0};
     std::vector<LengthBucket> buckets_;
     std::vector<uint32_t> longLines_;
-    // Level k holds the largest 8-byte line prefix of each run of 64^(k+1) lines.
+    std::array<uint32_t, 27> letterLines_{};  // line of each recorded letter start, 0 for none
+    // Level k holds the largest 8-byte line prefix of each run of 16^(k+1) lines.
     std::vector<std::vector<uint64_t>> maxima_;
 };
 

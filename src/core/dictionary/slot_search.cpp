@@ -34,17 +34,20 @@ ScanPlan planFor(const SlotQuery& q) {
 // inlista: the list line for a line that passed the position test, or ""
 // when the base dictionary's last-letter rule turns it down.
 std::string inlista(std::string_view riga, int ndi, const ScanPlan& plan) {
-    std::string entry;
-    if (plan.shape.fromRight && plan.fullLength > riga.size()) entry.assign(plan.fullLength - riga.size(), ' ');
-    entry += riga;
+    std::string_view last = riga.substr(riga.size() - 1);
+    const char known = isWildcard(plan.lastPatternChar) ? 0 : plan.lastPatternChar;  // `last` may view it
     if (ndi == 1) {
-        const char a = plan.lastPatternChar;
-        const std::string last = resolvedLastChar(riga.back(), isWildcard(a) ? 0 : a);
+        last = resolvedLastChar(riga.back(), known);
         if (last.empty()) return {};
-        entry.pop_back();
-        entry += last;
     }
-    return entry + " -" + std::to_string(ndi);
+    const size_t spaces = plan.shape.fromRight && plan.fullLength > riga.size() ? plan.fullLength - riga.size() : 0;
+    std::string entry(spaces + riga.size() - 1 + last.size() + 3, ' ');
+    char* out = entry.data() + spaces;
+    out = std::copy(riga.begin(), riga.end() - 1, out);
+    out = std::copy(last.begin(), last.end(), out);
+    out[1] = '-';
+    out[2] = static_cast<char>('0' + ndi);
+    return entry;
 }
 
 bool isRemarkLine(std::string_view riga) { return riga.front() == '\'' || riga.front() == '#'; }
@@ -58,6 +61,7 @@ void scanDictionary(const Dictionary& dict, const SearchIndex& index, int ndi, c
     const uint32_t first = scanStartLine(dict, index, plan.shape.pattern.front());
     const uint32_t last = scanLastLine(dict, index, first, plan.fixedPrefix);
     std::vector<MatchCursor> cursors;
+    cursors.reserve(plan.maxLength - plan.minLength + 2);
     const size_t columnMax = std::min(plan.maxLength, SearchIndex::COLUMN_LENGTH_LIMIT);
     for (size_t len = plan.minLength; len <= columnMax; ++len)
         if (index.bucket(len)) cursors.emplace_back(index, dict.dictText, plan.shape, len, first, last);
@@ -98,6 +102,7 @@ size_t firstWildPosition(std::string_view pattern) {
 SlotScan scanSlot(const DictionarySet& dicts, const SearchIndexes& indexes, const SlotQuery& query,
                   Progress& progress) {
     SlotScan out;
+    if (!query.estesa) out.entries.reserve(RESULT_CAP);
     const ScanPlan plan = planFor(query);
     for (int ndi = 1; ndi <= SEARCHABLE_SLOTS; ++ndi) {
         const Dictionary& dict = dicts[ndi];

@@ -35,7 +35,7 @@ inline std::string lastLetters(char last, char known) {
     return form.find(known) == std::string::npos ? "" : std::string(1, known);
 }
 
-inline bool lineFits(const std::string& p, const SlotQuery& q, const std::string& riga) {
+inline bool lineFits(const std::string& p, const SlotQuery& q, std::string_view riga) {
     if (riga.empty() || riga[0] == '\'' || riga[0] == '#') return false;
     if (riga.size() < p.size() || riga.size() > q.full.size()) return false;
     if (riga.size() != p.size() && p.front() != '*' && p.back() != '*') return false;
@@ -62,12 +62,12 @@ inline SlotScan scanSlot(const DictionarySet& dicts, const SlotQuery& q, Progres
             }
             size_t e = text.find("\r\n", pos);
             if (e == std::string::npos) e = text.size();
-            const std::string riga = text.substr(pos, e - pos);
+            const std::string_view riga = std::string_view(text).substr(pos, e - pos);
             if (lineFits(p, q, riga)) {
-                std::string entry = riga;
+                std::string entry(riga);
                 if (p.front() == '*') {
                     const long n = static_cast<long>(p.size() + q.headCut.size()) - 1 - static_cast<long>(riga.size());
-                    entry = std::string(n > 0 ? n : 0, ' ') + riga;
+                    entry.insert(0, n > 0 ? n : 0, ' ');
                 }
                 bool keep = true;
                 if (ndi == 1) {
@@ -82,7 +82,7 @@ inline SlotScan scanSlot(const DictionarySet& dicts, const SlotQuery& q, Progres
                 out.capped = true;
                 return out;
             }
-            if (p.front() != '*' && riga.substr(0, fw - 1) > fixed) break;
+            if (p.front() != '*' && riga.substr(0, fw - 1) > std::string_view(fixed)) break;
             pos = e + 2;
         }
     }
@@ -110,7 +110,7 @@ inline FitTest sugginc(const DictionarySet& dicts, std::string_view pattern, boo
                 if (progress.tick()) return {false, result.fitLen, true};
                 size_t e = text.find("\r\n", pos);
                 if (e == std::string::npos) e = text.size();
-                const std::string riga = text.substr(pos, e - pos);
+                const std::string_view riga = std::string_view(text).substr(pos, e - pos);
                 bool fits = !riga.empty() && riga[0] != '\'' && riga.size() == p.size();
                 for (size_t k = 0; fits && k < p.size(); ++k) fits = agree(p[k], riga[k], ndi == 1);
                 if (fits && ndi == 1) {
@@ -118,7 +118,8 @@ inline FitTest sugginc(const DictionarySet& dicts, std::string_view pattern, boo
                     fits = !lastLetters(riga.back(), a >= 'A' && a <= 'Z' ? a : 0).empty();
                 }
                 if (fits) return {true, static_cast<int16_t>(len), false};
-                if (fw > 0 ? riga.substr(0, fw - 1) > p.substr(0, fw - 1) : riga.substr(0, len) > p) break;
+                const std::string_view pv = p;
+                if (fw > 0 ? riga.substr(0, fw - 1) > pv.substr(0, fw - 1) : riga.substr(0, len) > pv) break;
                 pos = e + 2;
             }
         }
