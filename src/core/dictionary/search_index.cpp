@@ -186,7 +186,7 @@ uint32_t SearchIndex::firstKeyNotBelow(const std::string& text, uint32_t from, u
         while (i < end && m[i] < key) ++i;
         if (i < end) break;
         if (top) return n;
-        i = end / FANOUT;
+        i = (end + FANOUT - 1) / FANOUT;  // past this run's parent, even when the run is the last, short one
         ++level;
     }
     while (level > 0) {
