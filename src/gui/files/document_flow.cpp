@@ -27,9 +27,11 @@ bool isOpen(const QPointer<W>& window) {
     return window && window->isVisible();
 }
 
+// A window asked for again comes to the front; a new one just shows.
 template <typename W>
-void bringForward(W* window) {
+void bringForward(W* window, bool wasOpen) {
     window->show();
+    if (!wasOpen) return;
     window->raise();
     window->activateWindow();
 }
@@ -125,18 +127,20 @@ void DocumentFlow::escifine() {
 }
 
 void DocumentFlow::showSizeDialog() {
-    if (!isOpen(form0a_)) {
+    const bool wasOpen = isOpen(form0a_);
+    if (!wasOpen) {
         form0a_ = new SizeDialog(&w_);
         connect(form0a_, &SizeDialog::sizeChosen, this, &DocumentFlow::createGrid);
     }
-    bringForward(form0a_.data());
+    bringForward(form0a_.data(), wasOpen);
 }
 
 // Asked again while open, the chooser keeps its lists and picks but takes
 // the mode the flags now call for, so its caption always tells what OK does.
 void DocumentFlow::showChooser() {
     const ChooserMode mode = FileChooser::modeFor(s_);
-    if (isOpen(form0b_)) {
+    const bool wasOpen = isOpen(form0b_);
+    if (wasOpen) {
         if (form0b_->mode() != mode) form0b_->applyMode(mode);
     } else {
         form0b_ = new FileChooser(s_, &w_);
@@ -146,11 +150,12 @@ void DocumentFlow::showChooser() {
             s_.saveAsPending = 0;
         });
     }
-    bringForward(form0b_.data());
+    bringForward(form0b_.data(), wasOpen);
 }
 
 void DocumentFlow::showPrompt() {
-    if (!isOpen(form0c_)) {
+    const bool wasOpen = isOpen(form0c_);
+    if (!wasOpen) {
         form0c_ = new SavePrompt(&w_);
         connect(form0c_, &SavePrompt::saveNow, this, &DocumentFlow::promptSaveNow);
         connect(form0c_, &SavePrompt::discard, this, &DocumentFlow::promptDiscard);
@@ -158,7 +163,7 @@ void DocumentFlow::showPrompt() {
                 [this] { s_.exitAfterSave = s_.newAfterSave = s_.openAfterSave = 0; });
     }
     form0c_->setFilePath(q(s_.filePath));
-    bringForward(form0c_.data());
+    bringForward(form0c_.data(), wasOpen);
 }
 
 void DocumentFlow::createGrid(int rows, int cols) {

@@ -130,20 +130,25 @@ bool FileChooser::mayType() const {
 void FileChooser::fillDrives() {
     QStringList roots;
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes())
-        if (volume.isValid() && volume.isReady()) roots << volume.rootPath();
+        if (volume.isValid() && volume.isReady() && QFileInfo(volume.rootPath()).isDir()) roots << volume.rootPath();
     roots.removeDuplicates();
     roots.sort();
     drive1_->addItems(roots);
 }
 
+// A folder that has gone or is not a folder is refused with a beep; the
+// lists stay in the folder shown, listed afresh.
 void FileChooser::setFolder(const QString& folder) {
+    if (!QFileInfo(folder).isDir()) {
+        MainWindow::beep();
+        if (QFileInfo(folder_).isDir())
+            setFolder(folder_);
+        else
+            showDriveOf(folder_);
+        return;
+    }
     folder_ = QDir::cleanPath(QDir(folder).absolutePath());
-
-    const QString root = QStorageInfo(folder_).rootPath();
-    syncingDrive_ = true;
-    if (drive1_->findText(root) < 0) drive1_->addItem(root);
-    drive1_->setCurrentIndex(drive1_->findText(root));
-    syncingDrive_ = false;
+    showDriveOf(folder_);
 
     QStringList chain;
     for (QString path = folder_;;) {
@@ -172,6 +177,15 @@ void FileChooser::setFolder(const QString& folder) {
     const QSignalBlocker quiet(file1_);
     file1_->clear();
     file1_->addItems(here.entryList({"*.qrv*"}, QDir::Files, QDir::Name | QDir::IgnoreCase));
+}
+
+void FileChooser::showDriveOf(const QString& folder) {
+    const QString root = QStorageInfo(folder).rootPath();
+    if (root.isEmpty()) return;
+    syncingDrive_ = true;
+    if (drive1_->findText(root) < 0) drive1_->addItem(root);
+    drive1_->setCurrentIndex(drive1_->findText(root));
+    syncingDrive_ = false;
 }
 
 void FileChooser::Drive1_Change() {

@@ -49,6 +49,7 @@ protected:
 private:
     void buildControls();
     void fillDrives();
+    void showDriveOf(const QString& folder);
     void Drive1_Change();
     void File1_Click(QListWidgetItem* item);
     void typedName();
