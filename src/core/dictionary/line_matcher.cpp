@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <bit>
 
-#include "core/dictionary/search_vowel_sets.h"
+#include "core/dictionary/vowel_sets.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -163,7 +163,7 @@ uint32_t scanLastLine(const Dictionary& dict, const SearchIndex& index, uint32_t
 }
 
 std::string_view resolvedLastChar(const char& last, const char& known) {
-    const std::string_view vowels = bracketedVowelSet(last);
+    const std::string_view vowels = bracketedForm(last);
     const std::string_view form = vowels.empty() ? std::string_view(&last, 1) : vowels;
     if (known == 0) return form;
     for (const char c : form)

@@ -11,7 +11,7 @@
 #include "core/common/progress.h"
 #include "core/dictionary/dictionary.h"
 #include "core/dictionary/fit_test.h"
-#include "core/dictionary/search_vowel_sets.h"
+#include "core/dictionary/vowel_sets.h"
 #include "core/dictionary/slot_search.h"
 
 namespace quirvo::reference {
@@ -29,7 +29,7 @@ inline bool agree(char p, char w, bool openAgrees) {
 
 // GeNu of inlista and of the fit test: "" when the entry is turned down.
 inline std::string lastLetters(char last, char known) {
-    std::string form(bracketedVowelSet(last));
+    std::string form(bracketedForm(last));
     if (form.empty()) form = std::string(1, last);
     if (known == 0) return form;
     return form.find(known) == std::string::npos ? "" : std::string(1, known);
