@@ -16,9 +16,9 @@ Lists, with their line numbers, the lines of each dictionary (.diz or plain
 list) that break the dictionary format: entries out of byte order (a search
 can miss them), empty lines, blanks around an entry, lower case, first
 characters outside "@".."Z" (never indexed), characters other than A-Z and
-the vowel-set symbols, and line ends other than CR LF. Remark lines
-(starting with ' or #) are not checked. For a .diz the decoded text is
-checked, after the file itself has been verified.
+the vowel-set symbols, and line ends other than CR LF (the first one only).
+Remark lines (starting with ' or #) are checked for blanks and line ends
+only. A .diz is verified first, then its decoded text is checked.
 
 Exit status: 0 no problem, 1 some problem or an invalid .diz, 2 bad
 arguments or unreadable file.

@@ -26,8 +26,8 @@ public:
         loneEndSeen_ = loneEndSeen_ || loneEnd;
         const std::string_view trimmed = trimBlanks(raw);
         if (trimmed.empty()) return report(LineProblemKind::Empty);
-        if (isRemarkLine(trimmed)) return;
         if (trimmed.size() != raw.size()) report(LineProblemKind::Blanks);
+        if (isRemarkLine(trimmed)) return;
         std::string entry(trimmed);
         bool lower = false;
         for (char& c : entry)

@@ -24,7 +24,8 @@ struct LineProblem {
 };
 
 // Everything in a plain list that breaks its format, in line order. A line
-// gets at most one problem of each kind; remark lines are not checked.
+// gets at most one problem of each kind; remark lines are checked only
+// for blanks and line ends.
 std::vector<LineProblem> checkPlainList(std::string_view text);
 
 // One English line for the command line, without the line number.
