@@ -51,18 +51,6 @@ void putVarint(std::string& out, uint32_t v) {
     out += static_cast<char>(v);
 }
 
-bool getVarint(std::string_view in, size_t& at, uint32_t& v) {
-    v = 0;
-    for (int shift = 0; shift < 35; shift += 7) {
-        if (at >= in.size()) return false;
-        const auto byte = static_cast<unsigned char>(in[at++]);
-        if (shift == 28 && byte > 0x0f) return false;
-        v |= static_cast<uint32_t>(byte & 0x7f) << shift;
-        if (!(byte & 0x80)) return true;
-    }
-    return false;
-}
-
 uint32_t checksumOf(std::string_view text) {
     return static_cast<uint32_t>(
         crc32_z(crc32_z(0, nullptr, 0), reinterpret_cast<const Bytef*>(text.data()), text.size()));
@@ -127,70 +115,161 @@ bool headerConsistent(const DizHeader& h) {
     return h.codedSize >= 2 * uint64_t{h.lineCount} && h.codedSize <= lineBytes + 10 * uint64_t{h.lineCount};
 }
 
-// Inflates the body; the output grows with what zlib actually produces,
-// up to one byte past the declared size to detect an overlong stream.
-DizError inflateBody(std::string_view body, uint32_t codedSize, Progress* progress, std::string& coded) {
-    z_stream zs{};
-    if (inflateInit(&zs) != Z_OK) return DizError::CorruptBody;
-    const size_t limit = size_t{codedSize} + 1;
-    coded.resize(std::min(limit, std::max<size_t>(body.size() * 4, 1 << 16)));
-    size_t consumed = 0, produced = 0;
-    int rc = Z_OK;
-    while (rc == Z_OK) {
-        if (zs.avail_in == 0) {
-            if (consumed == body.size()) break;
-            const size_t take = std::min(INFLATE_INPUT_CHUNK, body.size() - consumed);
-            zs.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(body.data() + consumed));
-            zs.avail_in = static_cast<uInt>(take);
-            consumed += take;
-            if (progress && progress->pollNow()) {
-                inflateEnd(&zs);
-                return DizError::Stopped;
-            }
-        }
-        if (produced == coded.size()) {
-            if (coded.size() == limit) break;
-            coded.resize(std::min(limit, coded.size() * 2));
-        }
-        zs.next_out = reinterpret_cast<Bytef*>(coded.data() + produced);
-        zs.avail_out = static_cast<uInt>(std::min<size_t>(coded.size() - produced, 1u << 30));
-        const uInt before = zs.avail_out;
-        rc = inflate(&zs, Z_NO_FLUSH);
-        produced += before - zs.avail_out;
+enum class VarintRead { Ok, Incomplete, Invalid };
+
+VarintRead readVarint(const char* data, size_t end, size_t& at, uint32_t& v) {
+    v = 0;
+    for (int shift = 0; shift < 35; shift += 7) {
+        if (at >= end) return VarintRead::Incomplete;
+        const auto byte = static_cast<unsigned char>(data[at++]);
+        if (shift == 28 && byte > 0x0f) return VarintRead::Invalid;
+        v |= static_cast<uint32_t>(byte & 0x7f) << shift;
+        if (!(byte & 0x80)) return VarintRead::Ok;
     }
-    const bool whole = rc == Z_STREAM_END && zs.avail_in == 0 && consumed == body.size();
-    inflateEnd(&zs);
-    if (produced > codedSize) return DizError::SizeMismatch;
-    if (!whole) return DizError::CorruptBody;
-    if (produced != codedSize) return DizError::SizeMismatch;
-    coded.resize(produced);
-    return DizError::None;
+    return VarintRead::Invalid;
 }
 
-DizError undoFrontCoding(std::string_view coded, const DizHeader& h, Progress* progress, std::string& plain) {
-    plain.reserve(std::min<size_t>(h.plainSize, coded.size() * 8 + 4096));
-    size_t at = 0, previousStart = 0, previousLength = 0;
-    uint32_t lines = 0;
-    while (at < coded.size()) {
-        uint32_t shared = 0, rest = 0;
-        if (!getVarint(coded, at, shared) || !getVarint(coded, at, rest)) return DizError::CorruptBody;
-        if (shared > previousLength || rest > coded.size() - at) return DizError::CorruptBody;
-        const size_t separator = lines > 0 ? 2 : 0;
-        if (++lines > h.lineCount || plain.size() + separator + shared + rest > h.plainSize)
-            return DizError::SizeMismatch;
-        if (separator) plain.append("\r\n");
-        const size_t start = plain.size();
-        plain.append(plain, previousStart, shared);
-        plain.append(coded.substr(at, rest));
-        at += rest;
-        previousStart = start;
-        previousLength = size_t{shared} + rest;
-        if (progress && progress->tick()) return DizError::Stopped;
+// Copies a short run with one 16-byte move; both ends have room for it.
+inline void copyRun(char* to, const char* from, size_t n) {
+    if (n <= 16) {
+        char run[16];
+        std::memcpy(run, from, 16);
+        std::memcpy(to, run, 16);
+    } else {
+        std::memcpy(to, from, n);
     }
-    if ((h.flags & FLAG_TERMINATED) && lines > 0) plain.append("\r\n");
-    if (lines != h.lineCount || plain.size() != h.plainSize) return DizError::SizeMismatch;
-    return DizError::None;
 }
+
+// Rebuilds the plain text of a body: inflates it a window at a time and
+// undoes the front coding of every record as soon as it is whole in the
+// window, so the coded stream is never held at once. Buffers grow only
+// with what the body actually produces, never with what the header says.
+class BodyDecoder {
+public:
+    BodyDecoder(const DizHeader& header, Progress* progress, DizLineSink* sink)
+        : h_(header), progress_(progress), sink_(sink) {}
+
+    DizError run(std::string_view body, std::string& plain, uint32_t& checksum) {
+        if (inflateInit(&zs_) != Z_OK) return DizError::CorruptBody;
+        const DizError error = inflateAll(body, plain);
+        inflateEnd(&zs_);
+        if (error != DizError::None) return error;
+        return finish(plain, checksum);
+    }
+
+private:
+    static constexpr size_t SLACK = 16;  // readable and writable room past the data, for copyRun
+    static constexpr size_t WINDOW = 1 << 18;
+    static constexpr size_t CHECKSUM_CHUNK = 1 << 16;
+
+    DizError inflateAll(std::string_view body, std::string& plain) {
+        window_.resize(WINDOW + SLACK);
+        plain.resize(std::min<size_t>(h_.plainSize, body.size() * 128 + 4096) + SLACK);
+        size_t consumed = 0;
+        int rc = Z_OK;
+        while (rc == Z_OK) {
+            if (zs_.avail_in == 0 && consumed < body.size()) {
+                const size_t take = std::min(INFLATE_INPUT_CHUNK, body.size() - consumed);
+                zs_.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(body.data() + consumed));
+                zs_.avail_in = static_cast<uInt>(take);
+                consumed += take;
+                if (progress_ && progress_->pollNow()) return DizError::Stopped;
+            }
+            makeRoom();
+            const size_t room = window_.size() - SLACK - end_;
+            zs_.next_out = reinterpret_cast<Bytef*>(window_.data() + end_);
+            zs_.avail_out = static_cast<uInt>(std::min<size_t>(room, 1u << 30));
+            const uInt before = zs_.avail_out;
+            rc = inflate(&zs_, Z_NO_FLUSH);
+            const size_t produced = before - zs_.avail_out;
+            end_ += produced;
+            inflated_ += produced;
+            if (inflated_ > h_.codedSize) return DizError::SizeMismatch;
+            if (rc != Z_OK && rc != Z_STREAM_END) break;
+            if (DizError e = takeRecords(plain); e != DizError::None) return e;
+        }
+        if (rc != Z_STREAM_END || zs_.avail_in != 0 || consumed != body.size() || begin_ != end_)
+            return DizError::CorruptBody;
+        return inflated_ == h_.codedSize ? DizError::None : DizError::SizeMismatch;
+    }
+
+    // Moves the unread part of the window to its front, and doubles the
+    // window when one record fills it whole.
+    void makeRoom() {
+        if (end_ < window_.size() - SLACK) return;
+        if (begin_ > 0) {
+            std::memmove(window_.data(), window_.data() + begin_, end_ - begin_);
+            end_ -= begin_;
+            begin_ = 0;
+        }
+        if (end_ == window_.size() - SLACK) window_.resize((window_.size() - SLACK) * 2 + SLACK);
+    }
+
+    DizError takeRecords(std::string& plain) {
+        const char* data = window_.data();
+        while (begin_ < end_) {
+            size_t at = begin_;
+            uint32_t shared = 0, rest = 0;
+            const VarintRead first = readVarint(data, end_, at, shared);
+            const VarintRead second = first == VarintRead::Ok ? readVarint(data, end_, at, rest) : first;
+            if (second == VarintRead::Invalid) return DizError::CorruptBody;
+            if (second == VarintRead::Incomplete || rest > end_ - at) return DizError::None;
+            if (DizError e = putLine(plain, shared, data + at, rest); e != DizError::None) return e;
+            begin_ = at + rest;
+        }
+        return DizError::None;
+    }
+
+    DizError putLine(std::string& plain, uint32_t shared, const char* suffix, uint32_t rest) {
+        if (shared > previousLength_) return DizError::CorruptBody;
+        const size_t separator = lines_ > 0 ? 2 : 0;
+        const size_t end = used_ + separator + shared + rest;
+        if (++lines_ > h_.lineCount || end > h_.plainSize) return DizError::SizeMismatch;
+        if (end + SLACK > plain.size())
+            plain.resize(std::min<size_t>(h_.plainSize, std::max(end, 2 * plain.size())) + SLACK);
+        char* out = plain.data();
+        if (separator) {
+            out[used_++] = '\r';
+            out[used_++] = '\n';
+        }
+        copyRun(out + used_, out + previousStart_, shared);
+        copyRun(out + used_ + shared, suffix, rest);
+        previousStart_ = used_;
+        previousLength_ = size_t{shared} + rest;
+        used_ = end;
+        if (sink_) sink_->line(out, previousStart_, previousLength_, shared);
+        if (used_ - checked_ >= CHECKSUM_CHUNK) {
+            crc_ = crc32_z(crc_, reinterpret_cast<const Bytef*>(out + checked_), used_ - checked_);
+            checked_ = used_;
+        }
+        if (progress_ && progress_->tick()) return DizError::Stopped;
+        return DizError::None;
+    }
+
+    DizError finish(std::string& plain, uint32_t& checksum) {
+        if ((h_.flags & FLAG_TERMINATED) && lines_ > 0) {
+            if (used_ + 2 > h_.plainSize) return DizError::SizeMismatch;
+            plain.resize(std::max(plain.size(), used_ + 2));
+            plain[used_++] = '\r';
+            plain[used_++] = '\n';
+        }
+        if (lines_ != h_.lineCount || used_ != h_.plainSize) return DizError::SizeMismatch;
+        plain.resize(used_);
+        checksum = static_cast<uint32_t>(
+            crc32_z(crc_, reinterpret_cast<const Bytef*>(plain.data() + checked_), used_ - checked_));
+        return DizError::None;
+    }
+
+    const DizHeader& h_;
+    Progress* progress_;
+    DizLineSink* sink_;
+    z_stream zs_{};
+    std::string window_;
+    size_t begin_ = 0, end_ = 0, inflated_ = 0;
+    size_t used_ = 0, checked_ = 0, previousStart_ = 0, previousLength_ = 0;
+    uint32_t lines_ = 0;
+    uLong crc_ = crc32_z(0, nullptr, 0);
+};
 
 DizDecodeResult failure(DizError error) { return {error, {}}; }
 
@@ -213,7 +292,7 @@ std::string encodeDiz(std::string_view plain) {
     return file + body;
 }
 
-DizDecodeResult decodeDiz(std::string_view file, const DizLimits& limits, Progress* progress) {
+DizDecodeResult decodeDiz(std::string_view file, const DizLimits& limits, Progress* progress, DizLineSink* sink) {
     if (file.size() < sizeof DIZ_MAGIC || std::memcmp(file.data(), DIZ_MAGIC, sizeof DIZ_MAGIC) != 0)
         return failure(DizError::NotDiz);
     if (file.size() < DIZ_HEADER_SIZE) return failure(DizError::Truncated);
@@ -225,11 +304,11 @@ DizDecodeResult decodeDiz(std::string_view file, const DizLimits& limits, Progre
     if (body.size() < h.bodySize) return failure(DizError::Truncated);
     if (body.size() > h.bodySize) return failure(DizError::TrailingData);
 
-    std::string coded;
-    if (DizError e = inflateBody(body, h.codedSize, progress, coded); e != DizError::None) return failure(e);
     DizDecodeResult result;
-    if (DizError e = undoFrontCoding(coded, h, progress, result.text); e != DizError::None) return failure(e);
-    if (checksumOf(result.text) != h.checksum) return failure(DizError::ChecksumMismatch);
+    uint32_t checksum = 0;
+    BodyDecoder decoder(h, progress, sink);
+    if (DizError e = decoder.run(body, result.text, checksum); e != DizError::None) return failure(e);
+    if (checksum != h.checksum) return failure(DizError::ChecksumMismatch);
     return result;
 }
 

@@ -43,11 +43,21 @@ struct DizDecodeResult {
 // Encodes any bytes. Throws std::length_error above DizLimits{}.maxPlainSize.
 std::string encodeDiz(std::string_view plain);
 
+// Sees every line while the decoder rebuilds it, so a reader can index it
+// while it is still in the cache. The line is text[start, start + length);
+// its first `shared` bytes equal those of the line above. text is valid
+// only during the call. A file rejected later may have shown lines already.
+class DizLineSink {
+public:
+    virtual ~DizLineSink() = default;
+    virtual void line(const char* text, size_t start, size_t length, size_t shared) = 0;
+};
+
 // Decodes and checks a whole .diz file held in memory. Never trusts the
 // header for an allocation: buffers grow only with data actually decoded.
-// With a progress, polls it between chunks of the body.
-DizDecodeResult decodeDiz(std::string_view file, const DizLimits& limits = {},
-                          Progress* progress = nullptr);
+// With a progress, ticks it per line and polls it between chunks of the body.
+DizDecodeResult decodeDiz(std::string_view file, const DizLimits& limits = {}, Progress* progress = nullptr,
+                          DizLineSink* sink = nullptr);
 
 // A short English explanation, for the command line.
 std::string_view dizErrorText(DizError error);

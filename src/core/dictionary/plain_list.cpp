@@ -1,5 +1,6 @@
 #include "core/dictionary/plain_list.h"
 
+#include <cstdint>
 #include <cstring>
 
 namespace quirvo {
@@ -24,11 +25,46 @@ bool lineNeedsPreparing(std::string_view line) {
     return false;
 }
 
+// A quick pass over the whole text, sixteen bytes at a time: false when it
+// surely needs no preparing (no lower case, blank, lone CR or LF, or empty
+// line anywhere). Lower case and blanks inside remarks make it answer true,
+// and the exact line-by-line test then decides.
+bool mayNeedPreparing(std::string_view text) {
+    using Bytes = unsigned char __attribute__((vector_size(16)));
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    const size_t n = text.size();
+    const auto suspicious = [&](size_t i) {
+        const unsigned char c = p[i], previous = i == 0 ? '\n' : p[i - 1];
+        return (c >= 'a' && c <= 'z') || c == ' ' || c == '\t' || (c == '\n') != (previous == '\r') ||
+               (previous == '\n' && c == '\r');
+    };
+    if (n == 0) return false;
+    if (suspicious(0) || p[n - 1] == '\r') return true;
+    Bytes found{};
+    size_t i = 1;
+    for (; i + 16 <= n; i += 16) {
+        Bytes c, previous;
+        std::memcpy(&c, p + i, 16);
+        std::memcpy(&previous, p + i - 1, 16);
+        found |= reinterpret_cast<Bytes>((c - 'a') < 26) | reinterpret_cast<Bytes>(c == ' ') |
+                 reinterpret_cast<Bytes>(c == '\t') |
+                 reinterpret_cast<Bytes>((c == '\n') ^ (previous == '\r')) |
+                 reinterpret_cast<Bytes>((previous == '\n') & (c == '\r'));
+    }
+    uint64_t halves[2];
+    std::memcpy(halves, &found, sizeof halves);
+    if (halves[0] | halves[1]) return true;
+    for (; i < n; ++i)
+        if (suspicious(i)) return true;
+    return false;
+}
+
 }  // namespace
 
 bool isRemarkLine(std::string_view line) { return !line.empty() && (line.front() == '\'' || line.front() == '#'); }
 
 bool needsPreparing(std::string_view text) {
+    if (!mayNeedPreparing(text)) return false;
     size_t pos = 0;
     while (pos < text.size()) {
         const void* found = std::memchr(text.data() + pos, '\n', text.size() - pos);

@@ -30,7 +30,7 @@ TEST(PlainList, NeedsPreparingAgreesWithTheCheck) {
     std::mt19937 rng(7);
     const std::string alphabet = "AZaz #'\r\n\t";
     for (int round = 0; round < 20000; ++round) {
-        std::string text(rng() % 12, ' ');
+        std::string text(rng() % 40, ' ');
         for (char& c : text) c = alphabet[rng() % alphabet.size()];
         bool mendable = false;
         for (const auto& p : checkPlainList(text))
