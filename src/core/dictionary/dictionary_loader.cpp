@@ -95,6 +95,40 @@ private:
     std::vector<std::string> filesWithMore_;
 };
 
+// Indexes the lines of a .diz while the decoder writes them, and notes
+// whether the text is a prepared plain list already, as the ones quirvo-diz
+// builds are; saves a second pass over a large text.
+class IndexingSink : public DizLineSink {
+public:
+    explicit IndexingSink(std::array<int32_t, 27>& letterStart) : indexer(letterStart) {}
+    void line(const char* text, size_t start, size_t length, size_t shared) override {
+        indexer.line(text, start, length, shared);
+        prepared = prepared && linePrepared(std::string_view(text + start, length), shared);
+    }
+    LetterIndexer indexer;
+    bool prepared = true;
+};
+
+// Reads one dictionary into dict (name already set) and returns its order
+// warnings; the same text as plainListFromFile, indexed.
+DizError loadOne(std::string bytes, Dictionary& dict, Progress& progress, std::vector<OrderWarning>& warnings) {
+    if (endsWith(dict.dictFileName, ".diz")) {
+        IndexingSink sink(dict.dictLetterStart);
+        DizDecodeResult decoded = decodeDiz(bytes, {}, &progress, &sink);
+        if (!decoded.ok()) return decoded.error;
+        dict.dictText = std::move(decoded.text);
+        if (sink.prepared) {
+            warnings = sink.indexer.takeWarnings();
+            return DizError::None;
+        }
+    } else {
+        dict.dictText = std::move(bytes);
+    }
+    dict.dictText = preparePlainList(std::move(dict.dictText));
+    warnings = indexDictionary(dict);
+    return DizError::None;
+}
+
 LoadReport fatalReport(DictionarySet& out, const char* message, std::string fileName) {
     out = DictionarySet{};
     LoadReport report;
@@ -172,15 +206,14 @@ LoadReport loadDictionaries(const std::string& programFolder, DictionarySet& out
             unreadable.push_back(name);
             continue;
         }
-        PlainListResult plain = plainListFromFile(name, std::move(*bytes), &progress);
-        if (plain.error == DizError::Stopped) return stoppedReport(out);
-        if (plain.error != DizError::None) return fatalReport(out, DIZ_FAILURE_MESSAGE, name);
-
         Dictionary& dict = out[++slot];
         dict.dictFileName = name;
-        dict.dictText = std::move(plain.text);
         dict.active = slot <= SEARCHABLE_SLOTS;
-        orderWarnings.add(name, indexDictionary(dict), report.warnings);
+        std::vector<OrderWarning> found;
+        const DizError error = loadOne(std::move(*bytes), dict, progress, found);
+        if (error == DizError::Stopped) return stoppedReport(out);
+        if (error != DizError::None) return fatalReport(out, DIZ_FAILURE_MESSAGE, name);
+        orderWarnings.add(name, found, report.warnings);
     }
     orderWarnings.finish(report.warnings);
     if (!unreadable.empty())

@@ -117,7 +117,11 @@ bool headerConsistent(const DizHeader& h) {
 
 enum class VarintRead { Ok, Incomplete, Invalid };
 
-VarintRead readVarint(const char* data, size_t end, size_t& at, uint32_t& v) {
+inline VarintRead readVarint(const char* data, size_t end, size_t& at, uint32_t& v) {
+    if (at < end && !(data[at] & 0x80)) {
+        v = static_cast<unsigned char>(data[at++]);
+        return VarintRead::Ok;
+    }
     v = 0;
     for (int shift = 0; shift < 35; shift += 7) {
         if (at >= end) return VarintRead::Incomplete;
@@ -161,10 +165,11 @@ private:
     static constexpr size_t SLACK = 16;  // readable and writable room past the data, for copyRun
     static constexpr size_t WINDOW = 1 << 18;
     static constexpr size_t CHECKSUM_CHUNK = 1 << 16;
+    static constexpr size_t OUTPUT_STEP = 1 << 18;
 
     DizError inflateAll(std::string_view body, std::string& plain) {
         window_.resize(WINDOW + SLACK);
-        plain.resize(std::min<size_t>(h_.plainSize, body.size() * 128 + 4096) + SLACK);
+        plain.reserve(std::min<size_t>(h_.plainSize, body.size() * 128 + 4096) + SLACK);
         size_t consumed = 0;
         int rc = Z_OK;
         while (rc == Z_OK) {
@@ -225,8 +230,7 @@ private:
         const size_t separator = lines_ > 0 ? 2 : 0;
         const size_t end = used_ + separator + shared + rest;
         if (++lines_ > h_.lineCount || end > h_.plainSize) return DizError::SizeMismatch;
-        if (end + SLACK > plain.size())
-            plain.resize(std::min<size_t>(h_.plainSize, std::max(end, 2 * plain.size())) + SLACK);
+        if (end + SLACK > plain.size()) growOutput(plain, end + SLACK);
         char* out = plain.data();
         if (separator) {
             out[used_++] = '\r';
@@ -244,6 +248,15 @@ private:
         }
         if (progress_ && progress_->tick()) return DizError::Stopped;
         return DizError::None;
+    }
+
+    // Sizes the output a step at a time, so each step is zeroed while the
+    // decoder is about to write it, not all at once long before.
+    void growOutput(std::string& plain, size_t need) const {
+        const size_t ceiling = size_t{h_.plainSize} + SLACK;
+        const size_t size = std::min(ceiling, std::max(need, plain.size() + OUTPUT_STEP));
+        if (size > plain.capacity()) plain.reserve(std::min(ceiling, std::max(size, 2 * plain.capacity())));
+        plain.resize(size);
     }
 
     DizError finish(std::string& plain, uint32_t& checksum) {

@@ -1,5 +1,6 @@
 #include "core/dictionary/plain_list.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -14,15 +15,6 @@ std::string_view trimBlanks(std::string_view s) {
     while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
     while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
     return s;
-}
-
-// One line without its end: would preparing change it?
-bool lineNeedsPreparing(std::string_view line) {
-    if (line.empty() || isBlank(line.front()) || isBlank(line.back())) return true;
-    const bool remark = isRemarkLine(line);
-    for (char c : line)
-        if (c == '\r' || (!remark && isLower(c))) return true;
-    return false;
 }
 
 // A quick pass over the whole text, sixteen bytes at a time: false when it
@@ -63,15 +55,25 @@ bool mayNeedPreparing(std::string_view text) {
 
 bool isRemarkLine(std::string_view line) { return !line.empty() && (line.front() == '\'' || line.front() == '#'); }
 
+bool linePrepared(std::string_view line, size_t knownGood) {
+    if (line.empty() || isBlank(line.front()) || isBlank(line.back())) return false;
+    const bool remark = isRemarkLine(line);
+    for (size_t i = std::min(knownGood, line.size()); i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == '\r' || c == '\n' || (!remark && isLower(c))) return false;
+    }
+    return true;
+}
+
 bool needsPreparing(std::string_view text) {
     if (!mayNeedPreparing(text)) return false;
     size_t pos = 0;
     while (pos < text.size()) {
         const void* found = std::memchr(text.data() + pos, '\n', text.size() - pos);
-        if (!found) return lineNeedsPreparing(text.substr(pos));
+        if (!found) return !linePrepared(text.substr(pos));
         const size_t nl = static_cast<const char*>(found) - text.data();
         if (nl == pos || text[nl - 1] != '\r') return true;
-        if (lineNeedsPreparing(text.substr(pos, nl - 1 - pos))) return true;
+        if (!linePrepared(text.substr(pos, nl - 1 - pos))) return true;
         pos = nl + 1;
     }
     return false;

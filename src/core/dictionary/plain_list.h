@@ -13,6 +13,11 @@ namespace quirvo {
 
 bool isRemarkLine(std::string_view line);
 
+// Whether one line (without its end) is as preparing leaves it. Its first
+// knownGood bytes are taken as checked already: a decoder that shares a
+// prefix with a checked line above looks only at the new bytes.
+bool linePrepared(std::string_view line, size_t knownGood = 0);
+
 // True when preparePlainList would change the text (a missing CR LF after
 // the last line alone does not count).
 bool needsPreparing(std::string_view text);
