@@ -76,8 +76,8 @@ MatchCursor::MatchCursor(const SearchIndex& index, const std::string& text, cons
 MatchCursor::MatchCursor(const SearchIndex& index, const std::string& text, const LineShape& shape,
                          size_t length, uint32_t firstLine, uint32_t lastLine)
     : MatchCursor(index, text, shape) {
-    bucket_ = index.bucket(length);
-    if (!bucket_ || firstLine > lastLine) return;
+    if (firstLine > lastLine || !index.bucket(length)) return;
+    bucket_ = index.bucketWithColumns(length, text);
     // The end is found on the way: entries past lastLine end the walk.
     pos_ = index.entryAtOrAfter(*bucket_, firstLine);
     end_ = bucket_->lines.size();

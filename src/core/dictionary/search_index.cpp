@@ -30,7 +30,7 @@ SearchIndex::SearchIndex(const Dictionary& dict)
     : textData_(dict.dictText.data()), textSize_(dict.dictText.size()) {
     numberLines(dict.dictText);
     fillBuckets(dict.dictText);
-    buildMaxima(dict.dictText);
+    buildUpperMaxima();
     noteLetterStarts(dict);
 }
 
@@ -61,11 +61,14 @@ void SearchIndex::numberLines(const std::string& text) {
     lineStarts_.clear();
     lineStarts_.reserve(text.size() / 8 + 2);
     lineStarts_.push_back(0);
+    lengthCounts_.assign(COLUMN_LENGTH_LIMIT + 2, 0);
     const char* s = text.data();
     const size_t size = text.size();
     size_t start = 0;
+    const auto count = [&](size_t length) { ++lengthCounts_[std::min(length, COLUMN_LENGTH_LIMIT + 1)]; };
     const auto lineFeedAt = [&](size_t j) {
         if (j > start && s[j - 1] == '\r') {
+            count(j - 1 - start);
             start = j + 1;
             if (start < size) lineStarts_.push_back(static_cast<uint32_t>(start));
         }
@@ -82,56 +85,70 @@ void SearchIndex::numberLines(const std::string& text) {
     for (; i < size; ++i)
         if (s[i] == '\n') lineFeedAt(i);
     if (size == 0) return;
+    if (start < size) count(size - start);
     lineStarts_.push_back(static_cast<uint32_t>(start >= size ? size : size + 2));
 }
 
+// One pass over the lines files each in its bucket and keeps the largest
+// prefix key of every run of lines, for the stop search.
 void SearchIndex::fillBuckets(const std::string& text) {
     const uint32_t n = lineCount();
-    std::vector<uint32_t> counts(COLUMN_LENGTH_LIMIT + 1, 0);
-    size_t longCount = 0;
-    for (uint32_t line = 0; line < n; ++line) {
-        const uint32_t len = lineLength(line);
-        if (len <= COLUMN_LENGTH_LIMIT) ++counts[len];
-        else ++longCount;
-    }
     buckets_.assign(COLUMN_LENGTH_LIMIT + 1, {});
-    for (size_t len = 0; len <= COLUMN_LENGTH_LIMIT; ++len) {
-        LengthBucket& b = buckets_[len];
-        b.lines.resize(counts[len]);
-        b.stride = (counts[len] + CHUNK - 1) / CHUNK * CHUNK;
-        b.columns.resize(len * b.stride);
-        counts[len] = 0;
-    }
-    longLines_.clear();
-    longLines_.reserve(longCount);
-    // Each bucket gathers 64 lines side by side, then writes them into its
-    // columns as whole cache lines; the text is read once, in file order.
-    std::vector<uint8_t> staged(CHUNK * (COLUMN_LENGTH_LIMIT + 1) * COLUMN_LENGTH_LIMIT / 2);
-    const auto stage = [&](size_t len) { return staged.data() + CHUNK * len * (len - 1) / 2; };
+    for (size_t len = 0; len <= COLUMN_LENGTH_LIMIT; ++len) buckets_[len].lines.resize(lengthCounts_[len]);
+    longLines_.assign(lengthCounts_[COLUMN_LENGTH_LIMIT + 1], 0);
+    std::vector<uint32_t> filled(COLUMN_LENGTH_LIMIT + 2, 0);
+    maxima_.clear();
+    std::vector<uint64_t> runMaxima(n > FANOUT ? (n + FANOUT - 1) / FANOUT : 0, 0);
     for (uint32_t line = 0; line < n; ++line) {
         const uint32_t len = lineLength(line);
-        if (len > COLUMN_LENGTH_LIMIT) {
-            longLines_.push_back(line);
-            continue;
+        if (len <= COLUMN_LENGTH_LIMIT) buckets_[len].lines[filled[len]++] = line;
+        else longLines_[filled[COLUMN_LENGTH_LIMIT + 1]++] = line;
+        if (!runMaxima.empty()) {
+            uint64_t& m = runMaxima[line / FANOUT];
+            m = std::max(m, lineKey(text, line));
         }
-        LengthBucket& b = buckets_[len];
-        const uint32_t entry = counts[len]++;
-        b.lines[entry] = line;
-        if (len == 0) continue;
-        std::memcpy(stage(len) + (entry % CHUNK) * len, text.data() + lineStarts_[line], len);
-        if (entry % CHUNK == CHUNK - 1) writeColumns(b, len, entry + 1 - CHUNK, CHUNK, stage(len));
     }
-    for (size_t len = 1; len <= COLUMN_LENGTH_LIMIT; ++len)
-        if (const size_t rest = counts[len] % CHUNK)
-            writeColumns(buckets_[len], len, counts[len] - rest, rest, stage(len));
+    if (!runMaxima.empty()) maxima_.push_back(std::move(runMaxima));
 }
 
-void SearchIndex::writeColumns(LengthBucket& b, size_t len, size_t base, size_t count, const uint8_t* rows) {
-    for (size_t p = 0; p < len; ++p) {
-        uint8_t* column = b.columns.data() + p * b.stride + base;
-        for (size_t j = 0; j < count; ++j) column[j] = rows[j * len + p];
-        std::fill(column + count, column + CHUNK, uint8_t{0});
+const SearchIndex::LengthBucket* SearchIndex::bucketWithColumns(size_t length, const std::string& text) const {
+    const LengthBucket* b = bucket(length);
+    if (b && !b->columnsReady) fillColumns(*b, length, text);
+    return b;
+}
+
+// Transposes 64 lines at a time: their characters stay in the cache while
+// each column gets a whole cache line, written straight to memory since it
+// is read much later.
+void SearchIndex::fillColumns(const LengthBucket& b, size_t length, const std::string& text) const {
+    const size_t n = b.lines.size();
+    b.stride = (n + CHUNK - 1) / CHUNK * CHUNK;
+    b.columns.resize(length * b.stride);
+    const unsigned char* chars = reinterpret_cast<const unsigned char*>(text.data());
+    const unsigned char* rows[CHUNK];
+    alignas(16) uint8_t block[CHUNK];
+    for (size_t base = 0; base < n; base += CHUNK) {
+        const size_t count = std::min(CHUNK, n - base);
+        for (size_t j = 0; j < count; ++j) rows[j] = chars + lineStarts_[b.lines[base + j]];
+        for (size_t p = 0; p < length; ++p) {
+            for (size_t j = 0; j < count; ++j) block[j] = rows[j][p];
+            std::fill(block + count, block + CHUNK, uint8_t{0});
+            uint8_t* column = b.columns.data() + p * b.stride + base;
+#if defined(__SSE2__)
+            if (reinterpret_cast<uintptr_t>(column) % 16 == 0) {
+                for (size_t q = 0; q < CHUNK; q += 16)
+                    _mm_stream_si128(reinterpret_cast<__m128i*>(column + q),
+                                     _mm_load_si128(reinterpret_cast<const __m128i*>(block + q)));
+                continue;
+            }
+#endif
+            std::memcpy(column, block, CHUNK);
+        }
     }
+#if defined(__SSE2__)
+    _mm_sfence();
+#endif
+    b.columnsReady = true;
 }
 
 uint64_t SearchIndex::lineKey(const std::string& text, uint32_t line) const {
@@ -145,17 +162,8 @@ uint64_t SearchIndex::lineKey(const std::string& text, uint32_t line) const {
     return len >= 8 ? raw : raw & (~uint64_t{0} << (8 * (8 - len)));
 }
 
-void SearchIndex::buildMaxima(const std::string& text) {
-    maxima_.clear();
-    const uint32_t n = lineCount();
-    if (n <= FANOUT) return;
-    std::vector<uint64_t> level((n + FANOUT - 1) / FANOUT, 0);
-    for (uint32_t line = 0; line < n; ++line) {
-        uint64_t& m = level[line / FANOUT];
-        m = std::max(m, lineKey(text, line));
-    }
-    maxima_.push_back(std::move(level));
-    while (maxima_.back().size() > FANOUT) {
+void SearchIndex::buildUpperMaxima() {
+    while (!maxima_.empty() && maxima_.back().size() > FANOUT) {
         const std::vector<uint64_t>& below = maxima_.back();
         std::vector<uint64_t> above((below.size() + FANOUT - 1) / FANOUT, 0);
         for (size_t i = 0; i < below.size(); ++i) above[i / FANOUT] = std::max(above[i / FANOUT], below[i]);

@@ -14,17 +14,20 @@ namespace quirvo {
 
 // What the searches need to visit only the lines that can match, built once
 // per dictionary after loading. Every line is numbered in file order; the
-// lines of each length are listed in file order with their characters stored
-// position by position, so one pattern letter is tested on 64 lines at once;
-// a tree of line maxima finds where the scan of a sorted list would stop. The
-// index refers to the dictionary's text and never copies it.
+// lines of each length are listed in file order; a tree of line maxima
+// finds where the scan of a sorted list would stop. The first search of a
+// length also stores the characters of that length's lines position by
+// position, so that from then on one pattern letter is tested on 64 lines
+// at once; loading does not pay for lengths nobody searches. The index
+// refers to the dictionary's text and never copies it. Use it from one
+// thread at a time.
 class SearchIndex {
 public:
     static constexpr size_t COLUMN_LENGTH_LIMIT = 64;  // longer lines have no columns
     static constexpr size_t CHUNK = 64;                // lines tested at once
 
     // Bytes that resize() leaves as they come: every column byte is
-    // written once by the build, so zeroing them first would be wasted.
+    // written once, so zeroing them first would be wasted.
     template <typename T>
     struct UninitializedAllocator : std::allocator<T> {
         template <typename U>
@@ -44,11 +47,13 @@ public:
     // The lines of one length, in file order.
     struct LengthBucket {
         std::vector<uint32_t> lines;  // line numbers, ascending
-        // Character p of entry i at p * stride + i; zero past the last entry.
-        std::vector<uint8_t, UninitializedAllocator<uint8_t>> columns;
-        size_t stride = 0;             // lines.size() rounded up to CHUNK
         // First entry at or after the start line of each initial, as recorded at build.
         std::array<uint32_t, 27> letterEntries{};
+        // Character p of entry i at p * stride + i, zero past the last
+        // entry; filled by the first search of this length.
+        mutable std::vector<uint8_t, UninitializedAllocator<uint8_t>> columns;
+        mutable size_t stride = 0;  // lines.size() rounded up to CHUNK
+        mutable bool columnsReady = false;
         const uint8_t* column(size_t p) const { return columns.data() + p * stride; }
     };
 
@@ -74,6 +79,8 @@ public:
     const LengthBucket* bucket(size_t length) const {
         return length < buckets_.size() && !buckets_[length].lines.empty() ? &buckets_[length] : nullptr;
     }
+    // The same with its columns, stored now when this is the first time.
+    const LengthBucket* bucketWithColumns(size_t length, const std::string& text) const;
     // Lines longer than COLUMN_LENGTH_LIMIT, in file order.
     const std::vector<uint32_t>& longLines() const { return longLines_; }
     // The first entry of a bucket at or after a line; at once for the top
@@ -83,8 +90,8 @@ public:
 private:
     void numberLines(const std::string& text);
     void fillBuckets(const std::string& text);
-    static void writeColumns(LengthBucket& b, size_t len, size_t base, size_t count, const uint8_t* rows);
-    void buildMaxima(const std::string& text);
+    void fillColumns(const LengthBucket& b, size_t length, const std::string& text) const;
+    void buildUpperMaxima();
     void noteLetterStarts(const Dictionary& dict);
     uint64_t lineKey(const std::string& text, uint32_t line) const;
     uint32_t firstKeyNotBelow(const std::string& text, uint32_t from, uint64_t key) const;
@@ -95,6 +102,7 @@ private:
     // included, as if it had one), so a line's length is always
     // start[line + 1] - 2 - start[line].
     std::vector<uint32_t> lineStarts_{0};
+    std::vector<uint32_t> lengthCounts_;  // lines of each length up to the limit, then the longer ones
     std::vector<LengthBucket> buckets_;
     std::vector<uint32_t> longLines_;
     std::array<uint32_t, 27> letterLines_{};  // line of each recorded letter start, 0 for none
