@@ -1,8 +1,10 @@
 // Slot searches and a crossing trial over the default dictionaries, each
 // timed with the indexed engine, with the plain line-by-line scan and (the
-// searches) with grep -c over the dumped lists; the ratios close the report.
+// searches) with grep -c over the dumped lists; then what the indexes add to
+// loading. The ratios close the report.
 //
-//   search_bench [--dir=PROGRAM_FOLDER | --plain=LIST[,LIST...]] [benchmark flags]
+// Run from the top of the worktree after a build, or name the program folder:
+//   build/bench/search_bench [--dir=PROGRAM_FOLDER] [benchmark options]
 
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
@@ -17,12 +19,10 @@
 #include <fstream>
 #include <iostream>
 #include <map>
-#include <random>
-#include <sstream>
 
 #include "../tests/core/support/reference_scan.h"
 #include "core/dictionary/crossing_trial.h"
-#include "core/dictionary/dictionary_scan.h"
+#include "core/dictionary/dictionary_loader.h"
 #include "core/dictionary/fit_test.h"
 #include "core/dictionary/search_index.h"
 #include "core/dictionary/slot_search.h"
@@ -39,52 +39,20 @@ struct Fixture {
     SearchIndexes indexes;
     std::vector<std::string> dumped;  // one plain list file per active slot, for grep
     fs::path tempDir;
-    std::string source;
+    std::string folder;
 };
 Fixture* fixture = nullptr;
 
-std::string readFile(const fs::path& path) {
-    std::string bytes(fs::file_size(path), '\0');
-    std::ifstream(path, std::ios::binary).read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return bytes;
-}
-
-// A sorted list of random words with Italian letter frequencies and word
-// lengths, for when no real dictionary is at hand.
-std::string syntheticList(size_t words) {
-    static const std::string letters = "EEEEEEAAAAAAIIIIIIOOOOOTTTTNNNNRRRRLLLSSSCCCDDUUPPMMVGHFBZQ";
-    std::mt19937 rng(7);
-    std::discrete_distribution<int> length({0, 0, 1, 2, 10, 30, 57, 107, 154, 191, 205, 160, 112, 69, 35, 20, 7, 3});
-    std::vector<std::string> list(words);
-    for (std::string& w : list) {
-        const int n = length(rng);
-        for (int i = 0; i < n; ++i) w += letters[rng() % letters.size()];
-    }
-    std::sort(list.begin(), list.end());
-    list.erase(std::unique(list.begin(), list.end()), list.end());
-    std::string text;
-    for (const std::string& w : list) text += w + "\r\n";
-    return text;
-}
-
-void loadPlainLists(const std::string& files) {
-    std::stringstream names(files);
-    std::string name;
-    for (int slot = 1; std::getline(names, name, ',') && slot <= SEARCHABLE_SLOTS; ++slot)
-        fixture->dicts[slot] = makeDictionary(fs::path(name).filename().string(), readFile(name));
-    fixture->source = files;
-}
-
-void prepare(const std::string& plain) {
+void prepare(const std::string& folder) {
     fixture = new Fixture;
-    if (!plain.empty()) loadPlainLists(plain);
-    else {
-        fixture->dicts[1] = makeDictionary("base.diz", syntheticList(1'500'000));
-        fixture->source = "synthetic list";
+    Progress progress;
+    const LoadReport report = loadDictionaries(folder, fixture->dicts, progress);
+    if (report.fatal) {
+        std::fprintf(stderr, "search_bench: %s: %s\n", folder.c_str(), report.fatalMessage.c_str());
+        std::exit(1);
     }
-    const auto t0 = std::chrono::steady_clock::now();
+    fixture->folder = folder;
     fixture->indexes = buildSearchIndexes(fixture->dicts);
-    const auto t1 = std::chrono::steady_clock::now();
     fixture->tempDir = fs::temp_directory_path() / ("search_bench_" + std::to_string(getpid()));
     fs::create_directories(fixture->tempDir);
     size_t lines = 0, bytes = 0;
@@ -97,8 +65,8 @@ void prepare(const std::string& plain) {
         lines += fixture->indexes[slot].lineCount();
         bytes += d.dictText.size();
     }
-    std::printf("dictionaries: %s, %zu lines, %zu bytes; indexes built in %.1f ms\n", fixture->source.c_str(),
-                lines, bytes, std::chrono::duration<double, std::milli>(t1 - t0).count());
+    std::printf("dictionaries of %s: %d, %zu lines, %zu bytes of plain text\n", folder.c_str(),
+                fixture->dicts.loadedCount(), lines, bytes);
 }
 
 // grep's equivalent of a slot pattern over CR LF lines: "?" any character,
@@ -239,12 +207,15 @@ void registerCrossing() {
     })->Unit(benchmark::kMillisecond);
 }
 
-// What loading costs: reading the lists, and building the search indexes
+// What loading costs: the program's loader, and the search indexes built
 // on top of it.
 void registerLoading() {
-    benchmark::RegisterBenchmark("load/read_lists", [](benchmark::State& state) {
-        for (auto _ : state)
-            for (const std::string& file : fixture->dumped) benchmark::DoNotOptimize(readFile(file));
+    benchmark::RegisterBenchmark("load/loader", [](benchmark::State& state) {
+        for (auto _ : state) {
+            DictionarySet dicts;
+            Progress progress;
+            benchmark::DoNotOptimize(loadDictionaries(fixture->folder, dicts, progress));
+        }
     })->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("load/search_indexes", [](benchmark::State& state) {
         for (auto _ : state) benchmark::DoNotOptimize(buildSearchIndexes(fixture->dicts));
@@ -252,6 +223,9 @@ void registerLoading() {
 }
 
 void printRatios() {
+    if (cpuTimes.count("load/loader") && cpuTimes.count("load/search_indexes"))
+        std::printf("\nsearch indexes / loader: %.2f CPU time\n",
+                    cpuTimes["load/search_indexes"] / cpuTimes["load/loader"]);
     std::printf("\n%-32s %12s %12s %9s %12s %9s\n", "case", "indexed us", "plain us", "x plain", "grep us",
                 "x grep");
     for (const auto& [name, indexed] : cpuTimes) {
@@ -271,16 +245,16 @@ void printRatios() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string plain;
+    std::string folder = "build/programma";
     std::vector<char*> rest;
     for (int i = 0; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg.rfind("--plain=", 0) == 0) plain = arg.substr(8);
+        if (arg.rfind("--dir=", 0) == 0) folder = arg.substr(6);
         else rest.push_back(argv[i]);
     }
     int restCount = static_cast<int>(rest.size());
     benchmark::Initialize(&restCount, rest.data());
-    prepare(plain);
+    prepare(folder);
     for (const SlotCase& c : slotCases()) registerSlotCase(c, false);
     for (const SlotCase& c : slotCases()) registerSlotCase(c, true);
     registerCrossing();
