@@ -133,15 +133,18 @@ std::vector<SlotCase> slotCases() {
 // a child process).
 std::map<std::string, double> cpuTimes, realTimes;
 
+// Keeps each benchmark's time per iteration; with repetitions, the median.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && run.iterations > 0)
-            {
-                cpuTimes[run.benchmark_name()] = run.cpu_accumulated_time / static_cast<double>(run.iterations);
-                realTimes[run.benchmark_name()] = run.real_accumulated_time / static_cast<double>(run.iterations);
-            }
+        for (const Run& run : runs) {
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (!median && (run.run_type != Run::RT_Iteration || run.repetitions > 1)) continue;
+            const std::string name = run.run_name.str();
+            const double perSecond = benchmark::GetTimeUnitMultiplier(run.time_unit);
+            cpuTimes[name] = run.GetAdjustedCPUTime() / perSecond;
+            realTimes[name] = run.GetAdjustedRealTime() / perSecond;
+        }
         ConsoleReporter::ReportRuns(runs);
     }
 };

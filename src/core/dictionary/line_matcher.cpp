@@ -150,8 +150,7 @@ bool MatchCursor::advanceInText(Progress& progress) {
 uint32_t scanStartLine(const Dictionary& dict, const SearchIndex& index, char initial) {
     const int code = static_cast<unsigned char>(initial);
     if (isWildcard(initial) || code < '@' || code > 'Z') return 0;
-    const int32_t start = dict.dictLetterStart[code - '@'];
-    return start > 0 ? index.lineAtOffset(static_cast<uint32_t>(start - 1)) : 0;
+    return index.lineOfLetterStart(code - '@', dict.dictLetterStart[code - '@']);
 }
 
 uint32_t scanLastLine(const Dictionary& dict, const SearchIndex& index, uint32_t startLine,

@@ -35,6 +35,7 @@ SearchIndex::SearchIndex(const Dictionary& dict)
 }
 
 void SearchIndex::noteLetterStarts(const Dictionary& dict) {
+    letterStarts_ = dict.dictLetterStart;
     for (size_t letter = 0; letter < letterLines_.size(); ++letter) {
         const int32_t start = dict.dictLetterStart[letter];
         letterLines_[letter] = start > 0 ? lineAtOffset(static_cast<uint32_t>(start - 1)) : 0;
@@ -42,6 +43,12 @@ void SearchIndex::noteLetterStarts(const Dictionary& dict) {
             b.letterEntries[letter] = static_cast<uint32_t>(
                 std::lower_bound(b.lines.begin(), b.lines.end(), letterLines_[letter]) - b.lines.begin());
     }
+}
+
+uint32_t SearchIndex::lineOfLetterStart(int letter, int32_t start) const {
+    if (start <= 0) return 0;
+    if (letterStarts_[letter] == start) return letterLines_[letter];
+    return lineAtOffset(static_cast<uint32_t>(start - 1));
 }
 
 size_t SearchIndex::entryAtOrAfter(const LengthBucket& bucket, uint32_t line) const {

@@ -71,6 +71,9 @@ public:
     }
     // The line holding a 0-based text offset.
     uint32_t lineAtOffset(uint32_t offset) const;
+    // The line where a 1-based dictLetterStart position lies (0 for none);
+    // at once for the starts the dictionary had at build.
+    uint32_t lineOfLetterStart(int letter, int32_t start) const;
     // The first line from `from` on that compares greater than or equal to
     // bound (plain character codes); lineCount() when there is none.
     uint32_t firstLineNotBelow(const std::string& text, uint32_t from, std::string_view bound) const;
@@ -105,7 +108,8 @@ private:
     std::vector<uint32_t> lengthCounts_;  // lines of each length up to the limit, then the longer ones
     std::vector<LengthBucket> buckets_;
     std::vector<uint32_t> longLines_;
-    std::array<uint32_t, 27> letterLines_{};  // line of each recorded letter start, 0 for none
+    std::array<int32_t, 27> letterStarts_{};  // dictLetterStart at build
+    std::array<uint32_t, 27> letterLines_{};  // the line of each, 0 for none
     // Level k holds the largest 8-byte line prefix of each run of 16^(k+1) lines.
     std::vector<std::vector<uint64_t>> maxima_;
 };

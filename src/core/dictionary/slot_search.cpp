@@ -31,23 +31,23 @@ ScanPlan planFor(const SlotQuery& q) {
     return plan;
 }
 
-// inlista: the list line for a line that passed the position test, or ""
-// when the base dictionary's last-letter rule turns it down.
-std::string inlista(std::string_view riga, int ndi, const ScanPlan& plan) {
+// inlista: adds the list line for a line that passed the position test,
+// unless the base dictionary's last-letter rule turns it down. The line is
+// built in place, as these small copies are most of a capped search's work.
+void inlista(std::string_view riga, int ndi, const ScanPlan& plan, std::vector<std::string>& into) {
     std::string_view last = riga.substr(riga.size() - 1);
     const char known = isWildcard(plan.lastPatternChar) ? 0 : plan.lastPatternChar;  // `last` may view it
     if (ndi == 1) {
         last = resolvedLastChar(riga.back(), known);
-        if (last.empty()) return {};
+        if (last.empty()) return;
     }
     const size_t spaces = plan.shape.fromRight && plan.fullLength > riga.size() ? plan.fullLength - riga.size() : 0;
-    std::string entry(spaces + riga.size() - 1 + last.size() + 3, ' ');
+    std::string& entry = into.emplace_back(spaces + riga.size() - 1 + last.size() + 3, ' ');
     char* out = entry.data() + spaces;
-    out = std::copy(riga.begin(), riga.end() - 1, out);
-    out = std::copy(last.begin(), last.end(), out);
+    for (size_t i = 0; i + 1 < riga.size(); ++i) *out++ = riga[i];
+    for (const char c : last) *out++ = c;
     out[1] = '-';
     out[2] = static_cast<char>('0' + ndi);
-    return entry;
 }
 
 bool isRemarkLine(std::string_view riga) { return riga.front() == '\'' || riga.front() == '#'; }
@@ -77,8 +77,7 @@ void scanDictionary(const Dictionary& dict, const SearchIndex& index, int ndi, c
         if (progress.tick()) return void(out.stopped = true);
         const std::string_view riga = index.line(dict.dictText, next->line());
         if (!isRemarkLine(riga)) {
-            std::string entry = inlista(riga, ndi, plan);
-            if (!entry.empty()) out.entries.push_back(std::move(entry));
+            inlista(riga, ndi, plan, out.entries);
             if (!estesa && out.entries.size() == RESULT_CAP) return void(out.capped = true);
         }
         if (!next->advance(progress)) return void(out.stopped = true);
