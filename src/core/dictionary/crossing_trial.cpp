@@ -63,7 +63,8 @@ CrossingRuns crossingRuns(const Grid& grid, int row, int col) {
 }
 
 CrossingOutcome trialOnRuns(const DictionarySet& dicts, const SearchIndexes& indexes, const std::string& across,
-                            const std::string& down, bool vowelsOnly, bool accorcia, Progress& progress) {
+                            const std::string& down, bool vowelsOnly, bool accorcia, Progress& progress,
+                            const LetterStarted& letterStarted) {
     CrossingOutcome out;
     WindowEffects& fx = out.effects;
     if (across.size() < 2 || down.size() < 2 || hasNoLetter(across) || hasNoLetter(down)) {
@@ -82,6 +83,7 @@ CrossingOutcome trialOnRuns(const DictionarySet& dicts, const SearchIndexes& ind
         if (vowelsOnly && VOWELS.find(letter) == std::string_view::npos) continue;
         fx.panel2ToolTip = texts::CROSS_STOP_TIP;
         fx.panel2 = std::string(" incrocio ") + letter + " ";
+        if (letterStarted) letterStarted(letter);
         if (progress.pollNow()) {
             out.interrupted = true;
             break;
@@ -117,7 +119,7 @@ CrossingOutcome trialOnRuns(const DictionarySet& dicts, const SearchIndexes& ind
     return out;
 }
 
-CrossingOutcome crossingTrial(Session& session, bool vocali, Progress& progress) {
+CrossingOutcome crossingTrial(Session& session, bool vocali, Progress& progress, const LetterStarted& letterStarted) {
     CrossingOutcome out;
     WindowEffects& fx = out.effects;
     fx.panel1 = vocali ? texts::CROSS_TITLE_VOWELS : texts::CROSS_TITLE_ALL;
@@ -143,7 +145,7 @@ CrossingOutcome crossingTrial(Session& session, bool vocali, Progress& progress)
     const int16_t idle = session.busyLevel;
     session.busyLevel = 2;
     CrossingOutcome trial = trialOnRuns(session.dictionaries, session.searchIndexes, runs.across, runs.down,
-                                        vocali, session.accorcia, progress);
+                                        vocali, session.accorcia, progress, letterStarted);
     if (trial.refused) {
         session.busyLevel = idle;
     } else {

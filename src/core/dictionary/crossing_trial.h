@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "core/common/progress.h"
@@ -25,15 +26,21 @@ struct CrossingOutcome {
     bool interrupted = false;  // a stop was asked
 };
 
+// Told each letter as its trial starts, before the stop is polled, so that
+// the window can show " incrocio X " in panel 2 meanwhile.
+using LetterStarted = std::function<void(char letter)>;
+
 // The trial on two runs: each letter (or each vowel) in place of "#" must
 // pass sugginc across and down; the list shows the letter alone, or with
 // "Oriz.-n" / "Vert.-n" when only a word n cells shorter fits.
 CrossingOutcome trialOnRuns(const DictionarySet& dicts, const SearchIndexes& indexes, const std::string& across,
-                            const std::string& down, bool vowelsOnly, bool accorcia, Progress& progress);
+                            const std::string& down, bool vowelsOnly, bool accorcia, Progress& progress,
+                            const LetterStarted& letterStarted = {});
 
 // The mode-6 click on the current cell: checks the cell, outlines it, takes
 // the two runs into the slot bounds, runs the trial (busyLevel 2 meanwhile)
 // and clears busyLevel and stopRequest at the end. Builds stale indexes first.
-CrossingOutcome crossingTrial(Session& session, bool vocali, Progress& progress);
+CrossingOutcome crossingTrial(Session& session, bool vocali, Progress& progress,
+                              const LetterStarted& letterStarted = {});
 
 }  // namespace quirvo

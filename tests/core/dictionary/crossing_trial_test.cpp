@@ -57,7 +57,12 @@ TEST(CrossingTrial, ListsTheLettersThatFitBothWaysWithTheShortfallNotes) {
 
 TEST(CrossingTrial, VowelsOnlyAndFullLengthOnly) {
     Session s = trialSession(GRID);
-    CrossingOutcome out = clickCell(s, 0, 2, true);
+    std::string tried;
+    s.curRow = 0;
+    s.curCol = 2;
+    Progress progress;
+    CrossingOutcome out = crossingTrial(s, true, progress, [&](char letter) { tried += letter; });
+    EXPECT_EQ(tried, "AEIOU");
     EXPECT_EQ(out.effects.lists, Lines{"O (Oriz.-2 / Vert.-1)"});
     EXPECT_EQ(out.effects.panel1, " SUGGERIMENTI INCROCIO (solo le vocali, premere Alt per test completo) ");
 
