@@ -8,6 +8,7 @@
 #include "gui/editing/history_commands.h"
 #include "gui/editing/result_list.h"
 #include "gui/editing/toolbar_commands.h"
+#include "gui/files/document_flow.h"
 
 namespace quirvo {
 
@@ -20,6 +21,7 @@ Controllers::Controllers(MainWindow& window) {
     owned_.push_back(std::make_unique<GridMouse>(window));
     owned_.push_back(std::make_unique<GridKeyboard>(window));
     owned_.push_back(std::make_unique<ResultList>(window));
+    owned_.push_back(std::make_unique<DocumentFlow>(window));
 }
 
 Controllers::~Controllers() = default;

@@ -5,6 +5,7 @@
 #include "gui/app/main_window.h"
 #include "gui/app/message_box.h"
 #include "gui/app/status_panels.h"
+#include "gui/dictionary/dictionary_viewer.h"
 
 namespace quirvo {
 
@@ -26,6 +27,13 @@ DictionaryActivation::DictionaryActivation(MainWindow& window) : w_(window) {
         connectUnchecked(w_.menuItem(QStringLiteral("d%1").arg(slot)), this, [this, slot] { dClick(slot); });
     connectUnchecked(w_.menuItem("Accorcia"), this, [this] { Accorcia_Click(); });
     connectUnchecked(w_.menuItem("Estesa"), this, [this] { Estesa_click(); });
+    connect(w_.menuItem("Indirdiz"), &QAction::triggered, this, &DictionaryActivation::Indirdiz_Click);
+}
+
+void DictionaryActivation::Indirdiz_Click() {
+    if (!viewer_) viewer_ = new DictionaryViewer(w_.session(), &w_);
+    viewer_->show();
+    viewer_->raise();
 }
 
 void DictionaryActivation::dClick(int slot) {

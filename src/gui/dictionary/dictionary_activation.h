@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 
 namespace quirvo {
 
@@ -17,9 +18,11 @@ public:
     void Accorcia_Click();
     void Estesa_click();
     void mostradiz();
+    void Indirdiz_Click();
 
 private:
     MainWindow& w_;
+    QPointer<class DictionaryViewer> viewer_;
 };
 
 }  // namespace quirvo
