@@ -2,6 +2,9 @@
 #include <QListWidget>
 #include <QTest>
 #include <random>
+#include <set>
+
+#include "core/dictionary/dictionary_scan.h"
 
 #include "core/grid/cell_codes.h"
 #include "gui/display/grid_view.h"
@@ -23,6 +26,23 @@ public:
 
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
     double fraction() { return std::uniform_real_distribution<double>(0.02, 0.98)(rng_); }
+
+    // A base dictionary of short words over a few letters, so that slot
+    // searches and crossing trials find something; some end in a vowel set.
+    std::string dictionary() {
+        std::set<std::string> words;
+        const std::string letters = "ACEIORST";
+        while (words.size() < 400) {
+            std::string word;
+            const int len = 2 + pick(7);
+            for (int i = 0; i < len; ++i) word += letters[pick(int(letters.size()))];
+            if (pick(5) == 0) word.back() = "!%@"[pick(3)];
+            words.insert(word);
+        }
+        std::string text;
+        for (const std::string& word : words) text += word + "\r\n";
+        return text;
+    }
 
     QString step() {
         switch (pick(10)) {
@@ -160,6 +180,7 @@ private slots:
             if (m.text.startsWith("La memoria")) baseline = undoneAll(w->session().grid, w->session().history);
         });
         Monkey monkey(w, seed);
+        w->session().dictionaries[1] = makeDictionary("base.diz", monkey.dictionary());
         QStringList recent;
         for (int i = 0; i < 3000; ++i) {
             recent << monkey.step();

@@ -18,14 +18,15 @@ void ResultList::Lists_Click() {
     Session& s = w_.session();
     const QListWidgetItem* item = w_.lists()->currentItem();
     if (s.busyLevel >= 1 || !item) return;
-    std::optional<std::string> offered = offeredText(item->text().toStdString(), s.workMode);
+    // List lines hold dictionary bytes, one Latin-1 character each, like the grid's cells.
+    std::optional<std::string> offered = offeredText(item->text().toLatin1().toStdString(), s.workMode);
     if (!offered) return;
     std::string acce = *offered;
     Prepara(acce);
     if (acce.empty()) return;
     s.curCol = s.outline.cx;
     s.curRow = s.outline.cy;
-    w_.textb()->setText(QString::fromStdString(acce));
+    w_.textb()->setText(QString::fromLatin1(acce));
     const int mode = s.workMode;
     if (mode != 1 && mode != 2 && mode != 6) return;
     s.slot.slotPattern = acce;

@@ -3,17 +3,21 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
+#include <utility>
 
 #include "gui/app/main_window.h"
 #include "gui/editing/editing_display.h"
 
 namespace quirvo {
 
-ScanSession::ScanSession(MainWindow& window)
-    : w_(window), progress_([this] {
+ScanSession::ScanSession(MainWindow& window, std::function<void()> showRunning)
+    : w_(window),
+      progress_([this] {
+          if (showRunning_) std::exchange(showRunning_, {})();
           QCoreApplication::processEvents();
           return w_.session().stopRequest >= 1;
-      }) {
+      }),
+      showRunning_(std::move(showRunning)) {
     w_.installEventFilter(this);
     setScanPointers(w_, true);
 }

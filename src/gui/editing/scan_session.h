@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 
 #include "core/common/progress.h"
 
@@ -15,7 +16,9 @@ class MainWindow;
 class ScanSession : public QObject {
     Q_OBJECT
 public:
-    explicit ScanSession(MainWindow& window);
+    // showRunning puts up the texts of a scan under way; it runs at the
+    // first poll, so a request the engine refuses at once never shows them.
+    explicit ScanSession(MainWindow& window, std::function<void()> showRunning = {});
     ~ScanSession() override;
 
     Progress& progress() { return progress_; }
@@ -26,6 +29,7 @@ protected:
 private:
     MainWindow& w_;
     Progress progress_;
+    std::function<void()> showRunning_;
     bool closeAsked_ = false;
 };
 
