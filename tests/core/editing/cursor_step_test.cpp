@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "core/editing/cursor_step.h"
-#include "core/editing/grid_keys.h"
 #include "core/grid/cell_codes.h"
 
 namespace quirvo {
@@ -41,28 +40,6 @@ TEST(Avanza, StopsOnABlackCellAndReportsIt) {
     const CursorStep step = avanza(g, 0, 1, 0, 1);
     EXPECT_EQ(step.col, 2);
     EXPECT_TRUE(step.landedOnBlack);
-}
-
-TEST(GridKeys, WritingModesOnly) {
-    EXPECT_EQ(keyEffect('C', false, 3).kind, KeyEffect::Kind::Write);
-    EXPECT_EQ(keyEffect('C', false, 3).carm, 'C');
-    EXPECT_EQ(keyEffect(keycode::SPACE, false, 4).carm, EMPTY_CELL);
-    for (int mode : {0, 1, 2, 5, 6, 9})
-        EXPECT_EQ(keyEffect('C', false, mode).kind, KeyEffect::Kind::Ignore) << mode;
-    for (int code : {int('0'), int('9'), int('?'), int('@'), 0xC8 /* È */, 0})
-        EXPECT_EQ(keyEffect(code, false, 3).kind, KeyEffect::Kind::Ignore) << code;
-}
-
-TEST(GridKeys, StepsAndShiftTabGoesBack) {
-    const KeyEffect back = keyEffect(keycode::TAB, true, 3);
-    EXPECT_EQ(back.kind, KeyEffect::Kind::Step);
-    EXPECT_EQ(back.incc, -1);
-    EXPECT_EQ(keyEffect(keycode::TAB, false, 3).incc, 1);
-    const KeyEffect backspace = keyEffect(keycode::BACKSPACE, false, 4);
-    EXPECT_EQ(backspace.incr, 0);  // left, also when writing down
-    EXPECT_EQ(backspace.incc, -1);
-    EXPECT_EQ(keyEffect(keycode::UP, false, 4).incr, -1);
-    EXPECT_EQ(keyEffect(keycode::DOWN, false, 3).incr, 1);
 }
 
 }  // namespace
