@@ -2,6 +2,7 @@
 
 #include "gui/dictionary/dictionary_activation.h"
 #include "gui/dictionary/dictionary_loading.h"
+#include "gui/dictionary/search_commands.h"
 #include "gui/display/zoom_commands.h"
 #include "gui/editing/grid_keyboard.h"
 #include "gui/editing/grid_mouse.h"
@@ -22,6 +23,7 @@ Controllers::Controllers(MainWindow& window) {
     owned_.push_back(std::make_unique<GridKeyboard>(window));
     owned_.push_back(std::make_unique<ResultList>(window));
     owned_.push_back(std::make_unique<DocumentFlow>(window));
+    owned_.push_back(std::make_unique<SearchCommands>(window));
 }
 
 Controllers::~Controllers() = default;

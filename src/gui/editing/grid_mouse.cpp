@@ -4,11 +4,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/dictionary/slot_take.h"
 #include "core/grid/cell_codes.h"
 #include "gui/app/main_window.h"
 #include "gui/app/status_panels.h"
+#include "gui/dictionary/search_commands.h"
 #include "gui/display/grid_view.h"
 #include "gui/editing/editing_display.h"
+#include "gui/editing/grid_keyboard.h"
 #include "gui/editing/history_commands.h"
 
 namespace quirvo {
@@ -109,9 +112,14 @@ void GridMouse::Peri_Click() {
     case 3:
     case 4: placeWritingCursor(); break;
     case 5: clearCell(); break;
+    case 1:
+    case 2:
+        w_.controller<SearchCommands>()->slotClick(
+            DragCut{pick.erablu, int16_t(pick.x1blu), int16_t(pick.y1blu), int16_t(pick.x2o), int16_t(pick.y2o)});
+        break;
+    case 6: w_.controller<SearchCommands>()->crossingClick(w_.controller<GridKeyboard>()->vocali() == 1); break;
     default: break;
     }
-    (void)pick;
 }
 
 DragPick GridMouse::clickCommonPart() {
