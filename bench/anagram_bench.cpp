@@ -164,9 +164,83 @@ void BM_AnagramIndexBuild(benchmark::State& state) {
     state.counters["bytes"] = static_cast<double>(base().dict.dictText.size());
 }
 
+// A folder holding only the base dictionary, for quirvo-diz, and the same
+// words one per line, vowel sets written out, for `an`.
+struct ProcessSetup {
+    std::filesystem::path folder;
+    std::filesystem::path wordList;
+    std::string problem;
+};
+
+const ProcessSetup& processSetup() {
+    static const ProcessSetup setup = [] {
+        ProcessSetup s;
+        const std::filesystem::path baseFile = std::filesystem::path(QUIRVO_PROGRAM_FOLDER) / "base.diz";
+        if (!std::filesystem::exists(baseFile)) {
+            s.problem = "no " + baseFile.string() + ": build the default dictionaries first";
+            return s;
+        }
+        s.folder = std::filesystem::temp_directory_path() / "quirvo-anagram-bench";
+        std::filesystem::create_directories(s.folder);
+        std::filesystem::copy_file(baseFile, s.folder / "base.diz", std::filesystem::copy_options::overwrite_existing);
+        s.wordList = s.folder / "words.txt";
+        std::ofstream list(s.wordList);
+        const std::string& text = base().dict.dictText;
+        forEachLine(text, [&](size_t pos, size_t len) {
+            const std::string line = text.substr(pos, len);
+            if (line.empty() || line[0] == '\'') return;
+            const std::string_view vowels = anagramVowelSet(line.back());
+            if (vowels.empty()) list << lowerUtf8(cp1252ToUtf8(line)) << "\n";
+            for (char v : vowels) list << lowerUtf8(cp1252ToUtf8(line.substr(0, len - 1) + v)) << "\n";
+        });
+        return s;
+    }();
+    return setup;
+}
+
+// Runs a program with its output thrown away; its exit status, or -1.
+int runQuietly(const std::vector<std::string>& command) {
+    std::vector<char*> argv;
+    for (const std::string& a : command) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    int status = -1;
+    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) waitpid(pid, &status, 0);
+    posix_spawn_file_actions_destroy(&actions);
+    return status;
+}
+
+void timeProcess(benchmark::State& state, const std::vector<std::string>& command) {
+    if (!processSetup().problem.empty()) {
+        state.SkipWithError(processSetup().problem.c_str());
+        return;
+    }
+    if (runQuietly(command) != 0) {
+        state.SkipWithError(("failed: " + command[0]).c_str());
+        return;
+    }
+    for (auto _ : state) runQuietly(command);
+}
+
+void BM_ProcessQuirvoDiz(benchmark::State& state) {
+    const std::string& word = TEST_WORDS.at(static_cast<int>(state.range(0)));
+    timeProcess(state, {QUIRVO_CLI_PATH, "anagram", "--dir", processSetup().folder.string(), word});
+}
+
+void BM_ProcessAn(benchmark::State& state) {
+    const std::string& word = TEST_WORDS.at(static_cast<int>(state.range(0)));
+    timeProcess(state, {"/usr/games/an", "-l", "1", "-d", processSetup().wordList.string(), lowerUtf8(word)});
+}
+
 BENCHMARK(BM_AnagramPlainScan)->Arg(4)->Arg(8)->Arg(13)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_AnagramIndexed)->Arg(4)->Arg(8)->Arg(13)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_AnagramIndexBuild)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ProcessQuirvoDiz)->Arg(4)->Arg(8)->Arg(13)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ProcessAn)->Arg(4)->Arg(8)->Arg(13)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 
