@@ -4,7 +4,7 @@ namespace quirvo {
 
 int DictionarySet::loadedCount() const {
     int n = 0;
-    for (int slot = 1; slot <= DICT_SLOTS && slots[slot].present(); ++slot) ++n;
+    for (int slot = 1; slot <= DICT_SLOTS && bySlot[slot].present(); ++slot) ++n;
     return n;
 }
 

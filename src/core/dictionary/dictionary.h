@@ -26,10 +26,10 @@ struct Dictionary {
 
 // Index 0 unused, as slot numbers run from 1.
 struct DictionarySet {
-    std::array<Dictionary, DICT_SLOTS + 1> slots;
+    std::array<Dictionary, DICT_SLOTS + 1> bySlot;
 
-    Dictionary& operator[](int slot) { return slots[slot]; }
-    const Dictionary& operator[](int slot) const { return slots[slot]; }
+    Dictionary& operator[](int slot) { return bySlot[slot]; }
+    const Dictionary& operator[](int slot) const { return bySlot[slot]; }
     int loadedCount() const;
 };
 

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include <QObject>
+
+namespace quirvo {
+
+class MainWindow;
+
+// Owns the behaviour objects behind the main window's menus, buttons and
+// grid; each one wires itself to the furniture of MainWindow when built.
+class Controllers {
+public:
+    explicit Controllers(MainWindow& window);
+    ~Controllers();
+
+    template <typename T>
+    T* find() const {
+        for (const auto& c : owned_)
+            if (auto* t = qobject_cast<T*>(c.get())) return t;
+        return nullptr;
+    }
+
+private:
+    std::vector<std::unique_ptr<QObject>> owned_;
+};
+
+}  // namespace quirvo

@@ -1,0 +1,45 @@
+#include "gui/app/help_window.h"
+
+#include <QPointer>
+#include <QUrl>
+#include <map>
+
+namespace quirvo {
+
+namespace {
+
+int currentContext = 1000;
+QPointer<HelpWindow> openWindow;
+
+// Numeric help contexts and their pages; 1000 is the contents, which also
+// stands in for a context without a page of its own.
+QUrl pageFor(int context) {
+    static const std::map<int, QString> pages = {{1000, "indice.html"}};
+    const auto it = pages.find(context);
+    return QUrl("qrc:/help/" + (it == pages.end() ? QString("indice.html") : it->second));
+}
+
+}  // namespace
+
+HelpWindow::HelpWindow(QWidget* owner) : QTextBrowser(owner) {
+    setObjectName("HelpWindow");
+    setWindowFlag(Qt::Window);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle("QUIRVO - Aiuto");
+    setOpenLinks(true);
+    resize(720, 600);
+}
+
+void HelpWindow::setContext(int context) { currentContext = context; }
+
+int HelpWindow::context() { return currentContext; }
+
+HelpWindow* HelpWindow::showContext(QWidget* owner) {
+    if (!openWindow) openWindow = new HelpWindow(owner);
+    openWindow->setSource(pageFor(currentContext));
+    openWindow->show();
+    openWindow->raise();
+    return openWindow;
+}
+
+}  // namespace quirvo

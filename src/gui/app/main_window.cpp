@@ -1,0 +1,159 @@
+#include "gui/app/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMetaMethod>
+#include <QTimer>
+#include <QToolBar>
+
+#include "gui/app/controllers.h"
+#include "gui/app/help_window.h"
+#include "gui/app/main_window_builder.h"
+#include "gui/app/pictures.h"
+#include "gui/app/status_panels.h"
+
+namespace quirvo {
+
+MainWindow::MainWindow(StartupOptions options, QWidget* parent)
+    : QMainWindow(parent), options_(std::move(options)), twips_(options_.screenTwips) {
+    setObjectName("Form1");
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) resize(screen->availableGeometry().size());
+    const bool narrow = twips_.screenWidth() < 12000;
+    session_.Im2 = narrow ? -1 : 0;
+    MainWindowBuilder builder(*this, twips_);
+    builder.buildMenus();
+    builder.buildToolbar(narrow);
+    builder.buildControls();
+    connect(tlb1_, &QToolBar::actionTriggered, this, [this](QAction* action) {
+        if (action->objectName().isEmpty()) return;
+        pressModeButton();
+        emit buttonClicked(action->objectName());
+    });
+    connect(stb1_, &StatusPanels::panelClicked, this, &MainWindow::stb1PanelClick);
+    connect(timer2_, &QTimer::timeout, this, &MainWindow::timer2Timer);
+    connect(menuItem("AiutoF1"), &QAction::triggered, this, [] { HelpWindow::setContext(1000); });
+    auto* f1 = new QAction(this);
+    f1->setShortcut(Qt::Key_F1);
+    f1->setShortcutContext(Qt::ApplicationShortcut);
+    connect(f1, &QAction::triggered, this, [this] { HelpWindow::showContext(this); });
+    addAction(f1);
+    qApp->installEventFilter(this);
+    controllers_ = std::make_unique<Controllers>(*this);
+    formLoad();
+}
+
+MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
+}
+
+void MainWindow::formLoad() {
+    for (QAction* action : std::as_const(buttons_)) action->setEnabled(false);
+    showTestPicture();
+    setWindowTitle("  QUIRVO   ");
+    menuItem("Estesa")->trigger();
+    session_.modeKey = "a9";
+    session_.workMode = 9;
+    session_.busyLevel = 0;
+    session_.stopRequest = 0;
+    session_.priclk = 0;
+    disponi();
+    stb1_->setText(2, " Attendi ...                            ");
+    setBusyPointer(true);
+    timer0_->start();
+    HelpWindow::setContext(1000);
+    session_.wordItalian = 1;
+    QString folder = QDir::currentPath();
+    session_.programFolder = folder.toStdString();
+    if (!folder.endsWith('/')) folder += '/';
+    session_.wordDocPath = (folder + "~cruci.doc").toStdString();
+}
+
+QAction* MainWindow::menuItem(const QString& name) const {
+    return findChild<QAction*>(name);
+}
+
+void MainWindow::stb1PanelClick(int panel) {
+    if (panel == 2) {
+        if (session_.busyLevel >= 1) session_.stopRequest = 1;
+    } else if (panel == 7 || panel == 8) {
+        menuItem("Estesa")->trigger();
+    } else if (panel >= 11 && panel <= 16) {
+        menuItem(QStringLiteral("d%1").arg(panel - 10))->trigger();
+    }
+}
+
+void MainWindow::timer2Timer() {
+    secCar_->setVisible(true);
+    secCar_->setText(QString::number(secCar_->text().toInt() + 1));
+}
+
+void MainWindow::showModePicture(int mode) {
+    imageA_->setPixmap(modePicture(mode, 32, devicePixelRatioF()));
+    imageA_->setProperty("mode", mode);
+}
+
+void MainWindow::setPicture1Visible(bool visible) { picture1Slot_->setVisible(visible); }
+
+void MainWindow::showTestPicture() { showModePicture(-1); }
+
+void MainWindow::setCaptionFile(const QString& fileText) { setWindowTitle("  QUIRVO   " + fileText); }
+
+void MainWindow::setGridToolsEnabled(bool enabled) {
+    for (int k = 0; k <= 8; ++k) button(QStringLiteral("a%1").arg(k))->setEnabled(enabled);
+}
+
+void MainWindow::releaseAllButtons() {
+    for (int k = 0; k <= 12; ++k) button(QStringLiteral("a%1").arg(k))->setChecked(false);
+}
+
+void MainWindow::pressModeButton() {
+    const QString key = QString::fromStdString(session_.modeKey);
+    for (int k = 0; k <= 6; ++k) {
+        QAction* b = button(QStringLiteral("a%1").arg(k));
+        b->setChecked(b->objectName() == key);
+    }
+}
+
+void MainWindow::setBusyPointer(bool busy) {
+    if (busy)
+        setCursor(Qt::WaitCursor);
+    else
+        unsetCursor();
+}
+
+void MainWindow::beep() { QApplication::beep(); }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!isSignalConnected(QMetaMethod::fromSignal(&MainWindow::closeRequested))) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    if (session_.busyLevel <= 0) emit closeRequested();
+}
+
+// The zoom keys act whichever control has the focus, and only with Ctrl alone.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return QMainWindow::eventFilter(watched, event);
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() != Qt::ControlModifier) return false;
+    const char* item = nullptr;
+    switch (key->key()) {
+    case Qt::Key_0: item = "Originali"; break;
+    case Qt::Key_Equal: item = "Ingrandisci"; break;
+    case Qt::Key_Minus: item = "Riduci"; break;
+    default: return false;
+    }
+    menuItem(item)->trigger();
+    return true;
+}
+
+}  // namespace quirvo

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QLabel>
+#include <QVector>
+#include <QWidget>
+
+namespace quirvo {
+
+class Twips;
+
+// One panel of the status bar: a framed label that reports clicks.
+class StatusPanel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+signals:
+    void clicked();
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// Stb1: the sixteen indexed panels at the foot of the main window.
+class StatusPanels : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int COUNT = 16;
+    StatusPanels(const Twips& twips, QWidget* parent = nullptr);
+
+    StatusPanel* panel(int index) const { return panels_[index - 1]; }  // 1-based
+    QString text(int index) const { return panel(index)->text(); }
+    void setText(int index, const QString& text) { panel(index)->setText(text); }
+    void setTip(int index, const QString& tip) { panel(index)->setToolTip(tip); }
+    void setRaised(int index, bool raised);
+
+signals:
+    void panelClicked(int index);
+
+private:
+    QVector<StatusPanel*> panels_;
+};
+
+}  // namespace quirvo

@@ -1,0 +1,308 @@
+#include "gui/files/document_flow.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <algorithm>
+
+#include "core/grid/cell_codes.h"
+#include "core/session.h"
+#include "gui/app/main_window.h"
+#include "gui/app/message_box.h"
+#include "gui/files/file_chooser.h"
+#include "gui/files/grid_file_io.h"
+#include "gui/files/save_prompt.h"
+#include "gui/files/size_dialog.h"
+
+namespace quirvo {
+
+namespace {
+
+QString q(const std::string& text) { return QString::fromStdString(text); }
+
+template <typename W>
+bool isOpen(const QPointer<W>& window) {
+    return window && window->isVisible();
+}
+
+// A window asked for again comes to the front; a new one just shows.
+template <typename W>
+void bringForward(W* window, bool wasOpen) {
+    window->show();
+    if (!wasOpen) return;
+    window->raise();
+    window->activateWindow();
+}
+
+}  // namespace
+
+DocumentFlow::DocumentFlow(MainWindow& window)
+    : w_(window), s_(window.session()), quit_([] { QCoreApplication::exit(0); }) {
+    connect(w_.menuItem("Nuovo"), &QAction::triggered, this, &DocumentFlow::Nuovo_Click);
+    connect(w_.menuItem("Apri"), &QAction::triggered, this, &DocumentFlow::Apri_Click);
+    connect(w_.menuItem("Salva"), &QAction::triggered, this, &DocumentFlow::Salva_Click);
+    connect(w_.menuItem("Salvacome"), &QAction::triggered, this, &DocumentFlow::Salvacome_Click);
+    connect(w_.menuItem("Esci"), &QAction::triggered, this, &DocumentFlow::Esci_Click);
+    connect(&w_, &MainWindow::closeRequested, this, &DocumentFlow::Esci_Click);
+}
+
+SizeDialog* DocumentFlow::form0a() const { return isOpen(form0a_) ? form0a_.data() : nullptr; }
+FileChooser* DocumentFlow::form0b() const { return isOpen(form0b_) ? form0b_.data() : nullptr; }
+SavePrompt* DocumentFlow::form0c() const { return isOpen(form0c_) ? form0c_.data() : nullptr; }
+
+bool DocumentFlow::busy() const { return s_.busyLevel > 0; }
+
+void DocumentFlow::clearResults() {
+    w_.lists()->clear();
+    w_.lists()->setToolTip({});
+    w_.texta()->clear();
+    w_.textb()->clear();
+}
+
+void DocumentFlow::Nuovo_Click() {
+    if (busy()) return;
+    if (s_.gridModified == 1) {
+        s_.newAfterSave = 1;
+        showPrompt();
+    } else {
+        showSizeDialog();
+    }
+    clearResults();
+    s_.chooserFolder = s_.programFolder;
+}
+
+void DocumentFlow::Apri_Click() {
+    if (busy()) return;
+    w_.releaseAllButtons();
+    if (s_.gridModified == 1) {
+        s_.openAfterSave = 1;
+        showPrompt();
+    } else {
+        showChooser();
+    }
+    clearResults();
+    s_.modeKey = "a9";
+    s_.workMode = 9;
+    w_.showTestPicture();
+}
+
+void DocumentFlow::Salva_Click() {
+    if (busy()) return;
+    if (s_.filePath.empty()) {
+        Salvacome_Click();
+        return;
+    }
+    const QString path = q(s_.filePath);
+    const QString error = saveGridPath(path, s_.grid);
+    if (!error.isEmpty()) {
+        reportSaveFailure(path, error, &w_);
+        return;
+    }
+    w_.menuItem("Salvacome")->setEnabled(true);
+    s_.gridModified = 0;
+}
+
+void DocumentFlow::Salvacome_Click() {
+    if (busy()) return;
+    s_.saveAsPending = 1;
+    showChooser();
+}
+
+void DocumentFlow::Esci_Click() {
+    if (busy()) return;
+    if (s_.gridModified == 1) {
+        s_.exitAfterSave = 1;
+        showPrompt();
+    } else {
+        escifine();
+    }
+}
+
+void DocumentFlow::escifine() {
+    w_.setBusyPointer(true);
+    emit ending();
+    quit_();
+}
+
+void DocumentFlow::showSizeDialog() {
+    const bool wasOpen = isOpen(form0a_);
+    if (!wasOpen) {
+        form0a_ = new SizeDialog(&w_);
+        connect(form0a_, &SizeDialog::sizeChosen, this, &DocumentFlow::createGrid);
+    }
+    bringForward(form0a_.data(), wasOpen);
+}
+
+// Asked again while open, the chooser keeps its lists and picks but takes
+// the mode the flags now call for, so its caption always tells what OK does.
+void DocumentFlow::showChooser() {
+    const ChooserMode mode = FileChooser::modeFor(s_);
+    const bool wasOpen = isOpen(form0b_);
+    if (wasOpen) {
+        if (form0b_->mode() != mode) form0b_->applyMode(mode);
+    } else {
+        form0b_ = new FileChooser(s_, &w_);
+        connect(form0b_, &FileChooser::confirmed, this, &DocumentFlow::chooserConfirmed);
+        connect(form0b_, &FileChooser::cancelled, this, [this] {
+            s_.exitAfterSave = s_.newAfterSave = s_.openAfterSave = 0;
+            s_.saveAsPending = 0;
+        });
+    }
+    bringForward(form0b_.data(), wasOpen);
+}
+
+void DocumentFlow::showPrompt() {
+    const bool wasOpen = isOpen(form0c_);
+    if (!wasOpen) {
+        form0c_ = new SavePrompt(&w_);
+        connect(form0c_, &SavePrompt::saveNow, this, &DocumentFlow::promptSaveNow);
+        connect(form0c_, &SavePrompt::discard, this, &DocumentFlow::promptDiscard);
+        connect(form0c_, &SavePrompt::cancelled, this,
+                [this] { s_.exitAfterSave = s_.newAfterSave = s_.openAfterSave = 0; });
+    }
+    form0c_->setFilePath(q(s_.filePath));
+    bringForward(form0c_.data(), wasOpen);
+}
+
+void DocumentFlow::createGrid(int rows, int cols) {
+    if (busy()) {
+        MainWindow::beep();
+        return;
+    }
+    if (refuseWhileModified(form0a_)) return;
+    s_.gridModified = 0;
+    Grid& g = s_.grid;
+    g.rowCount = static_cast<int16_t>(rows);
+    g.colCount = static_cast<int16_t>(cols);
+    g.gridRows.assign(rows + 1, std::string());
+    w_.nuovoschema();
+    g.maxWordLen = static_cast<int16_t>(std::max(rows, cols));
+    for (std::string& row : g.gridRows) row.assign(cols, EMPTY_CELL);
+    s_.filePath.clear();
+    w_.setCaptionFile("(nuovo file)");
+    setSaveCommands(false, true);
+    s_.saveAsPending = 0;
+    w_.inizio();
+    if (form0a_) form0a_->close();
+}
+
+void DocumentFlow::chooserConfirmed(const QString& chosenPath) {
+    if (!form0b_) return;
+    if (busy()) {
+        MainWindow::beep();
+        return;
+    }
+    const bool done = form0b_->mode() == ChooserMode::Open ? openChosen(chosenPath) : saveChosen(chosenPath);
+    if (done) commonEnd();
+}
+
+// The file is read whole before anything changes, so a refused file leaves
+// the grid, its path, its modified flag and the caption as they were.
+bool DocumentFlow::openChosen(const QString& chosenPath) {
+    if (refuseWhileModified(form0b_)) return false;
+    GridFileRead read = readGridPath(chosenPath);
+    if (!read.ok()) {
+        showMessage(form0b_, "Attenzione!",
+                    "Il file " + chosenPath + " non è stato aperto:\n" + q(read.error) +
+                        ".\nLo schema attuale non è cambiato.",
+                    QMessageBox::Warning);
+        return false;
+    }
+    s_.filePath = chosenPath.toStdString();
+    w_.nuovoschema();
+    s_.grid = std::move(read.grid);
+    w_.inizio();
+    return true;
+}
+
+bool DocumentFlow::saveChosen(const QString& chosenPath) {
+    const QString target = q(withGridExtension(chosenPath.toStdString()));
+    const QString error = saveGridPath(target, s_.grid);
+    if (!error.isEmpty()) {
+        reportSaveFailure(target, error, form0b_);
+        return false;
+    }
+    s_.filePath = target.toStdString();
+    w_.menuItem("Salvacome")->setEnabled(true);
+    return true;
+}
+
+void DocumentFlow::commonEnd() {
+    s_.gridModified = 0;
+    s_.saveAsPending = 0;
+    w_.setCaptionFile(q(s_.filePath));
+    setSaveCommands(true, true);
+    if (form0b_) form0b_->finish();
+    if (s_.exitAfterSave == 1) {
+        escifine();
+        return;
+    }
+    if (s_.newAfterSave == 1) {
+        s_.newAfterSave = 0;
+        Nuovo_Click();
+    }
+    if (s_.openAfterSave == 1) {
+        s_.openAfterSave = 0;
+        Apri_Click();
+    }
+}
+
+void DocumentFlow::promptSaveNow() {
+    showChooser();
+    if (form0c_) form0c_->finish();
+}
+
+void DocumentFlow::promptDiscard() {
+    if (busy()) {
+        MainWindow::beep();
+        return;
+    }
+    // With nothing held back (the chooser was cancelled meanwhile) there is
+    // no reason to drop the changes: the prompt just goes away.
+    if (s_.exitAfterSave == 0 && s_.newAfterSave == 0 && s_.openAfterSave == 0) {
+        if (form0c_) form0c_->finish();
+        return;
+    }
+    s_.gridModified = 0;
+    if (s_.exitAfterSave == 1) {
+        escifine();
+        return;
+    }
+    if (s_.newAfterSave == 1) {
+        if (form0c_) form0c_->finish();
+        s_.newAfterSave = 0;
+        Nuovo_Click();
+    }
+    if (s_.openAfterSave == 1) {
+        if (form0c_) form0c_->finish();
+        s_.openAfterSave = 0;
+        Apri_Click();
+    }
+}
+
+// The size dialog and the chooser in open mode do not block the window, so
+// the grid may have been changed after they opened; replacing it then
+// would drop that work without the prompt.
+bool DocumentFlow::refuseWhileModified(QWidget* over) {
+    if (s_.gridModified != 1) return false;
+    showMessage(over, "Attenzione!",
+                "Lo schema attuale è stato modificato e non è stato salvato.\n"
+                "Salvarlo, oppure chiudere questa finestra e ripetere il comando.",
+                QMessageBox::Warning);
+    return true;
+}
+
+void DocumentFlow::reportSaveFailure(const QString& path, const QString& error, QWidget* over) {
+    showMessage(over, "Attenzione!",
+                "Il file " + path + " non è stato salvato:\n" + error + ".\nLe modifiche non sono ancora salvate.",
+                QMessageBox::Warning);
+}
+
+void DocumentFlow::setSaveCommands(bool salva, bool salvacome) {
+    w_.menuItem("Salva")->setEnabled(salva);
+    w_.menuItem("Salvacome")->setEnabled(salvacome);
+}
+
+}  // namespace quirvo

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+
+namespace quirvo {
+
+class FileChooser;
+class MainWindow;
+class SavePrompt;
+class SizeDialog;
+struct Session;
+
+// The document flow behind the File menu and the main window's close box:
+// New, Open, Save, Save as and Exit, the save-changes prompt (Form0c), the
+// size dialog (Form0a) and the file chooser (Form0b), the pending command
+// held back by the prompt, the caption and the enabled save commands.
+// None of its windows is modal; each exists once while it is open.
+class DocumentFlow : public QObject {
+    Q_OBJECT
+
+public:
+    explicit DocumentFlow(MainWindow& window);
+
+    void Nuovo_Click();
+    void Apri_Click();
+    void Salva_Click();
+    void Salvacome_Click();
+    void Esci_Click();
+    // Ends the program; nothing runs after it in the handler that called it.
+    void escifine();
+
+    // What escifine finally calls; the program exits its event loop.
+    using QuitFunction = std::function<void()>;
+    void setQuitFunction(QuitFunction quit) { quit_ = std::move(quit); }
+
+    // The open dialogs, or null.
+    SizeDialog* form0a() const;
+    FileChooser* form0b() const;
+    SavePrompt* form0c() const;
+
+signals:
+    // Just before the program ends: links to other programs close here.
+    void ending();
+
+private:
+    bool busy() const;
+    void clearResults();
+    void showSizeDialog();
+    void showChooser();
+    void showPrompt();
+
+    void createGrid(int rows, int cols);
+    void chooserConfirmed(const QString& chosenPath);
+    bool openChosen(const QString& chosenPath);
+    bool saveChosen(const QString& chosenPath);
+    void commonEnd();
+    void promptSaveNow();
+    void promptDiscard();
+    bool refuseWhileModified(QWidget* over);
+    void reportSaveFailure(const QString& path, const QString& error, QWidget* over);
+    void setSaveCommands(bool salva, bool salvacome);
+
+    MainWindow& w_;
+    Session& s_;
+    QPointer<SizeDialog> form0a_;
+    QPointer<FileChooser> form0b_;
+    QPointer<SavePrompt> form0c_;
+    QuitFunction quit_;
+};
+
+}  // namespace quirvo
