@@ -21,7 +21,7 @@
 #include "core/common/text_encoding.h"
 #include "core/dictionary/dictionary_scan.h"
 #include "core/tools/anagram.h"
-#include "core/tools/anagram_vowel_sets.h"
+#include "core/dictionary/vowel_sets.h"
 
 extern char** environ;
 
@@ -86,7 +86,8 @@ std::vector<std::string> plainScan(const std::string& text, const std::string& w
         const std::string_view line = all.substr(pos, e - pos);
         pos = e + 2;
         if ((!line.empty() && line[0] == '\'') || line.size() != word.size()) continue;
-        const std::string_view vowels = anagramVowelSet(line.back());
+        const VowelSet* set = findVowelSet(line.back());
+        const std::string_view vowels = set ? set->vowels : std::string_view();
         std::vector<std::string> candidates;
         if (vowels.empty()) candidates.emplace_back(line);
         for (char v : vowels) candidates.push_back(std::string(line.substr(0, line.size() - 1)) + v);
@@ -189,7 +190,8 @@ const ProcessSetup& processSetup() {
         forEachLine(text, [&](size_t pos, size_t len) {
             const std::string line = text.substr(pos, len);
             if (line.empty() || line[0] == '\'') return;
-            const std::string_view vowels = anagramVowelSet(line.back());
+            const VowelSet* set = findVowelSet(line.back());
+            const std::string_view vowels = set ? set->vowels : std::string_view();
             if (vowels.empty()) list << lowerUtf8(cp1252ToUtf8(line)) << "\n";
             for (char v : vowels) list << lowerUtf8(cp1252ToUtf8(line.substr(0, len - 1) + v)) << "\n";
         });

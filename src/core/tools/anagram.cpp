@@ -4,7 +4,7 @@
 #include <array>
 
 #include "core/common/text_encoding.h"
-#include "core/tools/anagram_vowel_sets.h"
+#include "core/dictionary/vowel_sets.h"
 
 namespace quirvo {
 
@@ -44,11 +44,10 @@ private:
 
 // The result of one dictionary line, or "" when it gives none.
 std::string lineAnagram(std::string_view line, const std::string& word, LetterNeed& need) {
-    const std::string_view vowels = anagramVowelSet(line.back());
-    if (vowels.empty())
-        return line != word && need.metBy(line) ? std::string(line) : std::string();
+    const VowelSet* set = findVowelSet(line.back());
+    if (!set) return line != word && need.metBy(line) ? std::string(line) : std::string();
     std::string candidate(line);
-    for (char vowel : vowels) {
+    for (char vowel : set->vowels) {
         candidate.back() = vowel;
         if (candidate != word && need.metBy(candidate)) return candidate;
     }

@@ -1,7 +1,7 @@
 #include "core/tools/anagram_index.h"
 
 #include "core/dictionary/dictionary_scan.h"
-#include "core/tools/anagram_vowel_sets.h"
+#include "core/dictionary/vowel_sets.h"
 
 namespace quirvo {
 
@@ -9,10 +9,9 @@ namespace {
 
 uint32_t offeredLetters(std::string_view line) {
     uint32_t letters = 0;
-    const std::string_view vowels = line.empty() ? std::string_view() : anagramVowelSet(line.back());
-    if (!vowels.empty()) {
+    if (const VowelSet* set = line.empty() ? nullptr : findVowelSet(line.back())) {
         line.remove_suffix(1);
-        for (char v : vowels) letters |= letterBit(v);
+        for (char v : set->vowels) letters |= letterBit(v);
     }
     for (char c : line) letters |= letterBit(c);
     return letters;
