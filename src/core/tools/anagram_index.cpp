@@ -1,5 +1,8 @@
 #include "core/tools/anagram_index.h"
 
+#include <algorithm>
+#include <array>
+
 #include "core/dictionary/dictionary_scan.h"
 #include "core/dictionary/vowel_sets.h"
 
@@ -7,13 +10,28 @@ namespace quirvo {
 
 namespace {
 
+// letterBit of every byte, and for a vowel-set symbol the bits of its
+// vowels (0 for any other byte), looked up once per character.
+struct LetterTables {
+    std::array<uint32_t, 256> letter{};
+    std::array<uint32_t, 256> finalVowels{};
+    constexpr LetterTables() {
+        for (int b = 0; b < 256; ++b) letter[b] = letterBit(static_cast<char>(b));
+        for (const VowelSet& set : VOWEL_SETS)
+            for (char v : set.vowels) finalVowels[static_cast<unsigned char>(set.symbol)] |= letterBit(v);
+    }
+};
+constexpr LetterTables TABLES;
+
 uint32_t offeredLetters(std::string_view line) {
     uint32_t letters = 0;
-    if (const VowelSet* set = line.empty() ? nullptr : findVowelSet(line.back())) {
-        line.remove_suffix(1);
-        for (char v : set->vowels) letters |= letterBit(v);
+    if (!line.empty()) {
+        if (const uint32_t vowels = TABLES.finalVowels[static_cast<unsigned char>(line.back())]) {
+            letters = vowels;
+            line.remove_suffix(1);
+        }
     }
-    for (char c : line) letters |= letterBit(c);
+    for (char c : line) letters |= TABLES.letter[static_cast<unsigned char>(c)];
     return letters;
 }
 
@@ -24,6 +42,7 @@ AnagramIndex::AnagramIndex(const Dictionary& base) : text_(base.dictText) {
         uint32_t offset, length, letters;
     };
     std::vector<Found> found;
+    found.reserve(static_cast<size_t>(std::count(text_.begin(), text_.end(), '\n')) + 1);
     size_t longest = 0;
     forEachLine(base.dictText, [&](size_t pos, size_t len) {
         const std::string_view line = text_.substr(pos, len);
