@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -11,6 +13,27 @@ namespace quirvo {
 struct OrderWarning {
     std::string entry;
     int lineNumber = 0;  // 1-based
+};
+
+// Builds a letter index and finds the entries out of order one line at a
+// time, so a decoder can index each line while it is still in the cache.
+// indexDictionary feeds it every line of a text.
+class LetterIndexer {
+public:
+    explicit LetterIndexer(std::array<int32_t, 27>& letterStart);
+
+    // The line is text[pos, pos + len); its first `shared` bytes are known
+    // to equal those of the line above (0 when nothing is known).
+    void line(const char* text, size_t pos, size_t len, size_t shared = 0);
+    std::vector<OrderWarning> takeWarnings() { return std::move(warnings_); }
+
+private:
+    std::array<int32_t, 27>& letterStart_;
+    std::vector<OrderWarning> warnings_;
+    int lineNumber_ = 0;
+    char previousInitial_ = 0;
+    size_t previousStart_ = 0, previousLength_ = 0;  // the previous entry, trimmed
+    bool previousIsLineAbove_ = false;  // ... and it is the line above, untrimmed at its head
 };
 
 // Builds dictLetterStart over every line of dictText (the last one included)

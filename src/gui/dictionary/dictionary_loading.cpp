@@ -5,7 +5,13 @@
 #include <QLineEdit>
 #include <QTimer>
 
+#include <QCoreApplication>
+#include <QDir>
+
+#include "core/dictionary/dictionary_loader.h"
 #include "gui/app/controllers.h"
+#include "gui/app/message_box.h"
+#include "gui/files/document_flow.h"
 #include "gui/app/main_window.h"
 #include "gui/app/status_panels.h"
 #include "gui/dictionary/dictionary_activation.h"
@@ -19,6 +25,22 @@ DictionaryLoading::DictionaryLoading(MainWindow& window) : w_(window) {
 void DictionaryLoading::Timer0_Timer() {
     w_.timer0()->stop();
     w_.timer2()->start();
+    QString folder = QDir::currentPath();
+    if (!folder.endsWith('/')) folder += '/';
+    w_.session().programFolder = folder.toStdString();
+    // The counter keeps ticking while the files are read and decoded.
+    Progress progress([] {
+        QCoreApplication::processEvents();
+        return false;
+    });
+    const LoadReport report = loadDictionaries(w_.session().programFolder, w_.session().dictionaries, progress);
+    if (report.fatal) {
+        showMessage(&w_, "Errore ...", QString::fromUtf8(report.fatalMessage.c_str()), QMessageBox::Critical);
+        w_.controller<DocumentFlow>()->escifine();
+        return;
+    }
+    for (const std::string& warning : report.warnings)
+        showMessage(&w_, "Attenzione...", QString::fromUtf8(warning.c_str()));
     setUpMenusAndPanels();
     finish();
 }

@@ -2,10 +2,13 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QTest>
 
+#include "core/dictionary/diz_codec.h"
 #include "core/grid/cell_codes.h"
+#include "gui/files/document_flow.h"
 
 namespace quirvo::test {
 
@@ -17,12 +20,42 @@ StartupOptions TestWindow::fastStartup() {
     return options;
 }
 
+std::string TestWindow::defaultBaseWords() {
+    return "'dizionario di prova\r\nAMOR\r\nARMO\r\nCANE\r\nCAS!\r\nCASTO\r\nMORA\r\nORMA\r\n"
+           "PALO\r\nRAMO\r\nROMA\r\nROSS@\r\nSERA\r\n";
+}
+
 TestWindow::TestWindow(StartupOptions options, const QString& programFolder) {
+    if (programFolder.isEmpty()) {
+        folder_ = std::make_unique<QTemporaryDir>();
+        QFile base(folder_->filePath("base.diz"));
+        if (base.open(QIODevice::WriteOnly)) base.write(QByteArray::fromStdString(encodeDiz(defaultBaseWords())));
+        QDir::setCurrent(folder_->path());
+    } else {
+        QDir::setCurrent(programFolder);
+    }
+    start(options);
+}
+
+TestWindow::TestWindow(const Files& files, StartupOptions options)
+    : folder_(std::make_unique<QTemporaryDir>()) {
+    for (const auto& [name, plain] : files) {
+        QFile f(folder_->filePath(name));
+        if (f.open(QIODevice::WriteOnly))
+            f.write(QByteArray::fromStdString(name.endsWith(".diz") ? encodeDiz(plain) : plain));
+    }
+    QDir::setCurrent(folder_->path());
+    start(options);
+}
+
+void TestWindow::start(StartupOptions options) {
     setMessageHook([this](const ShownMessage& m) { messages.push_back(m); });
-    if (!programFolder.isEmpty()) QDir::setCurrent(programFolder);
     window_ = std::make_unique<MainWindow>(options);
+    window_->controller<DocumentFlow>()->setQuitFunction([this] { ++quits; });
     window_->show();
 }
+
+QString TestWindow::programFolder() const { return folder_ ? folder_->path() : QDir::currentPath(); }
 
 TestWindow::~TestWindow() {
     window_.reset();

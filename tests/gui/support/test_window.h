@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QTemporaryDir>
+#include <string>
+#include <utility>
 #include <memory>
 #include <vector>
 
@@ -10,13 +13,21 @@
 namespace quirvo::test {
 
 // A main window with the start-up delays shortened, its message boxes
-// recorded instead of shown, started in the given program folder.
+// recorded instead of shown and its ending counted instead of carried out,
+// started in the given program folder: by default a fresh one holding a
+// small base.diz made of defaultBaseWords().
 class TestWindow {
 public:
     explicit TestWindow(StartupOptions options = fastStartup(), const QString& programFolder = {});
+    // A fresh program folder with these files (name, plain list; ".diz"
+    // files are encoded).
+    using Files = std::vector<std::pair<QString, std::string>>;
+    explicit TestWindow(const Files& files, StartupOptions options = fastStartup());
     ~TestWindow();
 
     static StartupOptions fastStartup();
+    static std::string defaultBaseWords();
+    QString programFolder() const;
     MainWindow& operator*() const { return *window_; }
     MainWindow* operator->() const { return window_.get(); }
     MainWindow* get() const { return window_.get(); }
@@ -29,8 +40,11 @@ public:
     void setRows(const std::vector<const char*>& rows);
 
     std::vector<ShownMessage> messages;
+    int quits = 0;
 
 private:
+    void start(StartupOptions options);
+    std::unique_ptr<QTemporaryDir> folder_;
     std::unique_ptr<MainWindow> window_;
 };
 
