@@ -19,6 +19,7 @@
 #include <sstream>
 
 #include "core/common/text_encoding.h"
+#include "core/dictionary/dictionary_loader.h"
 #include "core/dictionary/dictionary_scan.h"
 #include "core/tools/anagram.h"
 #include "core/dictionary/vowel_sets.h"
@@ -123,8 +124,17 @@ struct Base {
 const Base& base() {
     static const Base b = [] {
         Base made;
-        made.dict = makeDictionary("base.diz", synthesiseBase());
-        made.origin = "synthetic from /usr/share/dict/italian";
+        const std::filesystem::path built = std::filesystem::path(QUIRVO_PROGRAM_FOLDER) / BASE_DICTIONARY;
+        DictionarySet set;
+        Progress progress;
+        if (std::filesystem::exists(built) &&
+            !loadDictionaries(built.parent_path().string(), set, progress).fatal) {
+            made.dict = std::move(set[1]);
+            made.origin = built.string();
+        } else {
+            made.dict = makeDictionary(BASE_DICTIONARY, synthesiseBase());
+            made.origin = "synthetic from /usr/share/dict/italian";
+        }
         return made;
     }();
     return b;

@@ -1,9 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
+#include "../dictionary/temp_folder.h"
 #include "core/tools/thesaurus_forms.h"
 #include "core/tools/word_link.h"
 #include "core/tools/word_services.h"
@@ -96,9 +94,8 @@ TEST(ThesaurusForms, LowerCaseThenCapitalisedThenAccentedFinalVowel) {
 }
 
 TEST(WordLinkFailure, MissingDataGivesTheWarningAndTheFailedState) {
-    const auto empty = std::filesystem::temp_directory_path() / "quirvo-no-language-data";
-    std::filesystem::create_directories(empty);
-    WordLink link(LanguageDataPaths{empty.string(), empty.string()});
+    const testing::TempFolder empty;
+    WordLink link(LanguageDataPaths{empty.path().string(), empty.path().string()});
     const auto outcome = link.toggle();
     EXPECT_FALSE(outcome.toolsEnabled);
     EXPECT_EQ(outcome.message, WORD_LINK_FAILURE_MESSAGE);
@@ -121,27 +118,21 @@ TEST(WordLinkFailure, MissingDataGivesTheWarningAndTheFailedState) {
 namespace quirvo {
 namespace {
 
-void writeFile(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
 // A tiny speller and thesaurus in ISO-8859-1, the encoding older Italian
 // data came in, with an antonym marked the LibreOffice way.
-std::filesystem::path latin1Data() {
-    const auto dir = std::filesystem::temp_directory_path() / "quirvo-latin1-language-data";
-    std::filesystem::create_directories(dir);
-    writeFile(dir / "it_IT.aff", "SET ISO8859-1\nTRY aeiouc\xE0\xE9\n");
-    writeFile(dir / "it_IT.dic", "2\ncitt\xE0\nperch\xE9\n");
+void writeLatin1Data(const testing::TempFolder& folder) {
+    folder.write("it_IT.aff", "SET ISO8859-1\nTRY aeiouc\xE0\xE9\n");
+    folder.write("it_IT.dic", "2\ncitt\xE0\nperch\xE9\n");
     const std::string header = "ISO8859-1\n";
     const std::string entry = "citt\xE0|1\n(s.f.)|urbe|metropoli|campagna (antonym)\n";
-    writeFile(dir / "th_it_IT_v2.dat", header + entry);
-    writeFile(dir / "th_it_IT_v2.idx", header + "1\ncitt\xE0|" + std::to_string(header.size()) + "\n");
-    return dir;
+    folder.write("th_it_IT_v2.dat", header + entry);
+    folder.write("th_it_IT_v2.idx", header + "1\ncitt\xE0|" + std::to_string(header.size()) + "\n");
 }
 
 TEST(Latin1LanguageData, WordsAndAnswersAreConverted) {
-    const auto dir = latin1Data();
-    WordLink link(LanguageDataPaths{dir.string(), dir.string()});
+    const testing::TempFolder folder;
+    writeLatin1Data(folder);
+    WordLink link(LanguageDataPaths{folder.path().string(), folder.path().string()});
     ASSERT_TRUE(link.apriword().toolsEnabled);
     EXPECT_EQ(ortografia(link.services(), "città").panel2, " OK Ortografia ");
     const auto wrong = ortografia(link.services(), "citta");
