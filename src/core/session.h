@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/dictionary/dictionary.h"
+#include "core/dictionary/search_index.h"
 #include "core/grid/change_history.h"
 #include "core/grid/grid.h"
 
@@ -59,6 +60,7 @@ struct Session {
     ChangeHistory history;
 
     DictionarySet dictionaries;
+    SearchIndexes searchIndexes;  // built after loading; the searches refresh stale ones
     bool accorcia = true;  // "Lunghezza Libera"
     bool estesa = true;    // "Ricerca Estesa"; start-up toggles it off once
 

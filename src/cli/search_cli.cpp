@@ -1,0 +1,156 @@
+#include "search_cli.h"
+
+#include <algorithm>
+#include <charconv>
+#include <iostream>
+#include <sstream>
+
+#include "core/dictionary/dictionary_loader.h"
+
+namespace quirvo::cli {
+
+namespace {
+
+// Windows-1252 bytes 0x80..0x9F as Unicode; 0 where the code page has none.
+constexpr char16_t CP1252_HIGH[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+void appendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+std::string fromWindows1252(std::string_view bytes) {
+    std::string out;
+    for (const char ch : bytes) {
+        const auto b = static_cast<unsigned char>(ch);
+        if (b < 0x80) out += ch;
+        else if (b < 0xA0) appendUtf8(out, CP1252_HIGH[b - 0x80] ? CP1252_HIGH[b - 0x80] : 0xFFFD);
+        else appendUtf8(out, b);
+    }
+    return out;
+}
+
+// A JSON string literal of UTF-8 text.
+std::string jsonString(std::string_view utf8) {
+    std::string out = "\"";
+    for (const char ch : utf8) {
+        const auto b = static_cast<unsigned char>(ch);
+        if (ch == '"' || ch == '\\') {
+            out += '\\';
+            out += ch;
+        } else if (b < 0x20) {
+            static constexpr char HEX[] = "0123456789abcdef";
+            out += "\\u00";
+            out += HEX[b >> 4];
+            out += HEX[b & 15];
+        } else {
+            out += ch;
+        }
+    }
+    return out + "\"";
+}
+
+bool parseSlots(const std::string& verb, const std::string& list, std::vector<int>& slots) {
+    std::stringstream items(list);
+    std::string item;
+    while (std::getline(items, item, ',')) {
+        int slot = 0;
+        const auto [end, error] = std::from_chars(item.data(), item.data() + item.size(), slot);
+        if (error != std::errc() || end != item.data() + item.size() || slot < 1 || slot > SEARCHABLE_SLOTS) {
+            std::cerr << "quirvo-diz " << verb << ": --off takes dictionary numbers 2 to 6, not '" << item << "'\n";
+            return false;
+        }
+        slots.push_back(slot);
+    }
+    return true;
+}
+
+}  // namespace
+
+bool parseSearchOptions(const std::string& verb, const std::vector<std::string>& args,
+                        const std::vector<std::string>& ownFlags, SearchCliOptions& options) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const bool takesValue = arg == "--dir" || arg == "--off";
+        if (takesValue && i + 1 >= args.size()) {
+            std::cerr << "quirvo-diz " << verb << ": " << arg << " needs a value\n";
+            return false;
+        }
+        if (arg == "--dir") options.dir = args[++i];
+        else if (arg == "--off") {
+            if (!parseSlots(verb, args[++i], options.off)) return false;
+        } else if (arg == "--estesa") options.estesa = true;
+        else if (arg == "--no-libera") options.libera = false;
+        else if (std::find(ownFlags.begin(), ownFlags.end(), arg) != ownFlags.end()) options.flags.push_back(arg);
+        else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
+            std::cerr << "quirvo-diz " << verb << ": unknown option '" << arg << "'\n";
+            return false;
+        } else options.positional.push_back(arg);
+    }
+    return true;
+}
+
+bool hasFlag(const SearchCliOptions& options, const std::string& flag) {
+    return std::find(options.flags.begin(), options.flags.end(), flag) != options.flags.end();
+}
+
+int prepareSession(const std::string& verb, const SearchCliOptions& options, Session& session) {
+    Progress progress;
+    const LoadReport report = loadDictionaries(options.dir, session.dictionaries, progress);
+    for (const std::string& warning : report.warnings) std::cerr << "quirvo-diz " << verb << ": " << warning << "\n";
+    if (report.fatal) {
+        std::cerr << "quirvo-diz " << verb << ": " << report.fatalMessage;
+        if (!report.fatalFile.empty()) std::cerr << " (" << report.fatalFile << ")";
+        std::cerr << "\n";
+        return 1;
+    }
+    for (const int slot : options.off) {
+        if (slot == 1) {
+            std::cerr << "quirvo-diz " << verb << ": ... il dizionario base.diz non \u00e8 disattivabile!\n";
+            return 2;
+        }
+        if (!session.dictionaries[slot].present()) {
+            std::cerr << "quirvo-diz " << verb << ": there is no dictionary " << slot << " to switch off\n";
+            return 2;
+        }
+        session.dictionaries[slot].active = false;
+    }
+    session.estesa = options.estesa;
+    session.accorcia = options.libera;
+    session.searchIndexes = buildSearchIndexes(session.dictionaries);
+    return 0;
+}
+
+bool readCells(const std::string& verb, const std::string& arg, std::string_view extra, std::string& cells) {
+    cells.clear();
+    for (const char ch : arg) {
+        const char up = ch >= 'a' && ch <= 'z' ? static_cast<char>(ch - 'a' + 'A') : ch;
+        if ((up < 'A' || up > 'Z') && extra.find(up) == std::string_view::npos) {
+            std::cerr << "quirvo-diz " << verb << ": '" << arg << "' may hold only letters and " << extra << "\n";
+            return false;
+        }
+        cells += up;
+    }
+    if (cells.empty()) std::cerr << "quirvo-diz " << verb << ": empty cells\n";
+    return !cells.empty();
+}
+
+void printOutcome(std::ostream& out, const std::vector<std::string>& lines, const std::string& panel2,
+                  const std::string& panel3) {
+    out << "{\"lines\": [";
+    for (size_t i = 0; i < lines.size(); ++i) out << (i ? ", " : "") << jsonString(fromWindows1252(lines[i]));
+    out << "], \"panel2\": " << jsonString(panel2) << ", \"panel3\": " << jsonString(panel3) << "}\n";
+}
+
+}  // namespace quirvo::cli

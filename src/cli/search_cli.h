@@ -1,0 +1,42 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/session.h"
+
+namespace quirvo::cli {
+
+// What the search and cross verbs share: the program folder and the search
+// options, as the program's menus would set them.
+struct SearchCliOptions {
+    std::string dir = ".";
+    bool estesa = false;  // "Ricerca Estesa" checked
+    bool libera = true;   // "Lunghezza Libera" checked
+    std::vector<int> off;  // dictionary slots switched off
+    std::vector<std::string> flags;       // the verb's own switches that were given
+    std::vector<std::string> positional;  // everything else
+};
+
+// Reads --dir, --estesa, --no-libera and --off, and the verb's own switches
+// (e.g. "--head"); false with a message on stderr for anything else.
+bool parseSearchOptions(const std::string& verb, const std::vector<std::string>& args,
+                        const std::vector<std::string>& ownFlags, SearchCliOptions& options);
+
+bool hasFlag(const SearchCliOptions& options, const std::string& flag);
+
+// Loads the folder as the program does, builds the search indexes and sets
+// the options; returns 0, or the exit code after a message on stderr.
+int prepareSession(const std::string& verb, const SearchCliOptions& options, Session& session);
+
+// A slot or run argument: letters (upper-cased) and the given extra characters.
+bool readCells(const std::string& verb, const std::string& arg, std::string_view extra, std::string& cells);
+
+// {"lines": [...], "panel2": "...", "panel3": "..."}: list lines are the
+// dictionaries' single-byte text, panel texts are UTF-8; all come out UTF-8.
+void printOutcome(std::ostream& out, const std::vector<std::string>& lines, const std::string& panel2,
+                  const std::string& panel3);
+
+}  // namespace quirvo::cli

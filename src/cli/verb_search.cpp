@@ -1,0 +1,59 @@
+#include <iostream>
+
+#include "core/dictionary/slot_commands.h"
+#include "core/dictionary/slot_take.h"
+#include "search_cli.h"
+#include "verbs.h"
+
+namespace quirvo::cli {
+
+namespace {
+
+constexpr char HELP[] = R"(Usage: quirvo-diz search [--dir DIR] [--estesa] [--no-libera] [--off N,...] [--head | --tail] SLOT
+
+Searches the words for a row slot whose cells read SLOT (letters, "?" for an
+empty cell), exactly as a click on the slot starts the search in QUIRVO, and
+prints one JSON object: {"lines": [...], "panel2": "...", "panel3": "..."},
+the lines in the order the result list shows them.
+
+  --dir DIR     the program folder with base.diz and the other dictionaries,
+                loaded as QUIRVO loads them (default: the current folder)
+  --estesa      "Ricerca Estesa" checked: no cap of 50 results
+  --no-libera   "Lunghezza Libera" unchecked: no automatic free tail
+  --off N,...   switch dictionaries 2 to 6 off
+  --head        report what "Libera INIZIO" does on the slot just taken
+  --tail        report what "Libera CODA" does on the slot just taken
+
+Exit status: 0 done, 1 the dictionaries could not be loaded, 2 bad arguments.
+)";
+
+int runSearch(const std::vector<std::string>& args) {
+    SearchCliOptions options;
+    if (!parseSearchOptions("search", args, {"--head", "--tail"}, options)) return 2;
+    const bool head = hasFlag(options, "--head"), tail = hasFlag(options, "--tail");
+    if (options.positional.size() != 1 || (head && tail)) {
+        std::cerr << "quirvo-diz search: expected one SLOT and at most one of --head, --tail\n";
+        return 2;
+    }
+    std::string cells;
+    if (!readCells("search", options.positional[0], "?", cells)) return 2;
+    Session session;
+    if (const int failed = prepareSession("search", options, session)) return failed;
+    session.grid = Grid::blank(1, static_cast<int>(cells.size()));
+    for (size_t c = 0; c < cells.size(); ++c) session.grid.setCell(0, static_cast<int>(c), cells[c]);
+    session.workMode = 1;
+    Progress progress;
+    SearchOutcome out = head || tail ? pickSlot(session, DragCut{}) : takeSlot(session, DragCut{}, progress);
+    if (head || tail) out = head ? freeHead(session, progress) : freeTail(session, progress);
+    // After the click's own texts: a command refused first leaves panel 2 as it was.
+    const WindowEffects& fx = out.effects;
+    printOutcome(std::cout, fx.lists.value_or(std::vector<std::string>{}), fx.panel2.value_or(" "),
+                 fx.panel3.value_or(" "));
+    return std::cout ? 0 : 2;
+}
+
+const VerbRegistration registration({"search", "list the words for a slot as a click in QUIRVO does", HELP, runSearch});
+
+}  // namespace
+
+}  // namespace quirvo::cli

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/common/progress.h"
+#include "core/dictionary/dictionary.h"
+#include "core/dictionary/search_index.h"
+
+namespace quirvo {
+
+inline constexpr size_t RESULT_CAP = 50;
+
+// The pattern of a slot search: slotPattern with slotFull and headCut.
+struct SlotQuery {
+    std::string_view pattern;
+    std::string_view full;
+    std::string_view headCut;
+    bool estesa = false;  // no result cap
+};
+
+// The entries a slot search lists, in the order the scan adds them.
+struct SlotScan {
+    std::vector<std::string> entries;
+    bool stopped = false;  // a stop was asked: the entries found so far
+    bool capped = false;   // the result cap ended the search
+};
+
+// A pattern without an open cell, made of "?" only, or shorter than 2.
+bool refusedPattern(std::string_view pattern);
+
+// firstWild: 1-based position of the first "?", else of the first "*"; 0 for none.
+size_t firstWildPosition(std::string_view pattern);
+
+// Scans the active dictionaries 1..6 for the entries that fit the pattern,
+// with every rule of the line-by-line scan (letter start, sorted-order stop,
+// lengths, free head alignment, the base dictionary's last letter, the cap
+// counted in scan order), visiting through the indexes only the lines that
+// can fit. Call only for a pattern refusedPattern() accepts.
+SlotScan scanSlot(const DictionarySet& dicts, const SearchIndexes& indexes, const SlotQuery& query,
+                  Progress& progress);
+
+}  // namespace quirvo
