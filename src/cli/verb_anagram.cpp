@@ -44,12 +44,14 @@ void printOutcome(const AnagramOutcome& outcome, std::ostream& out) {
 int runAnagram(const std::vector<std::string>& args) {
     std::string folder = std::filesystem::current_path().string();
     std::vector<std::string> words;
+    bool missingFolder = false;
     for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--dir" && i + 1 < args.size()) folder = args[++i];
-        else words.push_back(args[i]);
+        if (args[i] != "--dir") words.push_back(args[i]);
+        else if (i + 1 < args.size()) folder = args[++i];
+        else missingFolder = true;
     }
-    if (words.size() != 1) {
-        std::cerr << "quirvo-diz anagram: give exactly one WORD (quote it if it holds blanks)\n";
+    if (missingFolder || words.size() != 1) {
+        std::cerr << "quirvo-diz anagram: expected [--dir DIR] WORD (quote WORD if it holds blanks)\n";
         return 2;
     }
     DictionarySet dictionaries;

@@ -50,9 +50,10 @@ TEST(AnagramVerb, RefusesAMissingBaseAndABadCommandLine) {
     testing::TempFolder folder;
     EXPECT_EQ(anagram(folder, "roma").status, 1);
     folder.write("base.diz", encodeDiz("ROMA\r\n"));
-    const std::string noWord = std::string(QUIRVO_CLI_PATH) + " anagram --dir '" + folder.path().string() + "' 2>/dev/null";
-    const int status = std::system(noWord.c_str());
-    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 2);
+    for (const std::string& arguments : {"--dir '" + folder.path().string() + "'", std::string("roma --dir")}) {
+        const int status = std::system((std::string(QUIRVO_CLI_PATH) + " anagram " + arguments + " 2>/dev/null").c_str());
+        EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 2) << arguments;
+    }
 }
 
 }  // namespace
