@@ -10,10 +10,11 @@
 #include "gui/editing/result_list.h"
 #include "gui/editing/toolbar_commands.h"
 #include "gui/files/document_flow.h"
+#include "gui/tools/test_tools.h"
 
 namespace quirvo {
 
-Controllers::Controllers(MainWindow& window) {
+void Controllers::build(MainWindow& window) {
     owned_.push_back(std::make_unique<ZoomCommands>(window));
     owned_.push_back(std::make_unique<DictionaryActivation>(window));
     owned_.push_back(std::make_unique<DictionaryLoading>(window));
@@ -24,6 +25,7 @@ Controllers::Controllers(MainWindow& window) {
     owned_.push_back(std::make_unique<ResultList>(window));
     owned_.push_back(std::make_unique<DocumentFlow>(window));
     owned_.push_back(std::make_unique<SearchCommands>(window));
+    owned_.push_back(std::make_unique<TestTools>(window));
 }
 
 Controllers::~Controllers() = default;
