@@ -7,6 +7,7 @@
 #include "gui/editing/grid_mouse.h"
 #include "gui/editing/history_commands.h"
 #include "gui/editing/result_list.h"
+#include "gui/editing/suggestion_requests.h"
 #include "gui/editing/toolbar_commands.h"
 #include "gui/files/document_flow.h"
 
@@ -21,6 +22,7 @@ Controllers::Controllers(MainWindow& window) {
     owned_.push_back(std::make_unique<GridMouse>(window));
     owned_.push_back(std::make_unique<GridKeyboard>(window));
     owned_.push_back(std::make_unique<ResultList>(window));
+    owned_.push_back(std::make_unique<SuggestionRequests>(window));
     owned_.push_back(std::make_unique<DocumentFlow>(window));
 }
 

@@ -9,7 +9,9 @@
 #include "gui/app/status_panels.h"
 #include "gui/display/grid_view.h"
 #include "gui/editing/editing_display.h"
+#include "gui/editing/grid_keyboard.h"
 #include "gui/editing/history_commands.h"
+#include "gui/editing/suggestion_requests.h"
 
 namespace quirvo {
 
@@ -106,12 +108,14 @@ void GridMouse::Peri_Click() {
     const DragPick pick = clickCommonPart();
     switch (s.workMode) {
     case 0: blackenOrWhiten(); break;
+    case 1:
+    case 2: w_.controller<SuggestionRequests>()->slotClick(pick); break;
     case 3:
     case 4: placeWritingCursor(); break;
     case 5: clearCell(); break;
+    case 6: w_.controller<SuggestionRequests>()->crossingClick(w_.controller<GridKeyboard>()->vocali() == 1); break;
     default: break;
     }
-    (void)pick;
 }
 
 DragPick GridMouse::clickCommonPart() {
