@@ -8,6 +8,7 @@
 #include "gui/editing/grid_mouse.h"
 #include "gui/editing/history_commands.h"
 #include "gui/editing/result_list.h"
+#include "gui/editing/suggestion_requests.h"
 #include "gui/editing/toolbar_commands.h"
 #include "gui/files/document_flow.h"
 #include "gui/tools/test_tools.h"
@@ -23,6 +24,7 @@ void Controllers::build(MainWindow& window) {
     owned_.push_back(std::make_unique<GridMouse>(window));
     owned_.push_back(std::make_unique<GridKeyboard>(window));
     owned_.push_back(std::make_unique<ResultList>(window));
+    owned_.push_back(std::make_unique<SuggestionRequests>(window));
     owned_.push_back(std::make_unique<DocumentFlow>(window));
     owned_.push_back(std::make_unique<SearchCommands>(window));
     owned_.push_back(std::make_unique<TestTools>(window));

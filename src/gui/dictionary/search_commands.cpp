@@ -2,13 +2,11 @@
 
 #include <QPushButton>
 
-#include "core/dictionary/crossing_trial.h"
 #include "core/dictionary/slot_commands.h"
-#include "core/dictionary/slot_take.h"
 #include "gui/app/main_window.h"
 #include "gui/app/status_panels.h"
-#include "gui/dictionary/search_effects.h"
 #include "gui/editing/scan_session.h"
+#include "gui/editing/window_effects_view.h"
 
 namespace quirvo {
 
@@ -31,11 +29,7 @@ void SearchCommands::runSearch(Run run) {
         outcome = run(scan.progress());
     }
     if (outcome.ignored) return;
-    applyEffects(w_, outcome.effects);
-}
-
-void SearchCommands::slotClick(const DragCut& drag) {
-    runSearch([&](Progress& p) { return takeSlot(w_.session(), drag, p); });
+    applyWindowEffects(w_, outcome.effects);
 }
 
 void SearchCommands::Command1_Click() {
@@ -52,18 +46,6 @@ void SearchCommands::Command3_Click() {
 
 void SearchCommands::Command4_Click() {
     runSearch([&](Progress& p) { return freeTail(w_.session(), p); });
-}
-
-void SearchCommands::crossingClick(bool vowelsOnly) {
-    CrossingOutcome outcome;
-    {
-        ScanSession scan(w_, [this] {
-            w_.stb1()->setText(3, "... attendere ");
-            w_.stb1()->setTip(2, "Interrompi");
-        });
-        outcome = crossingTrial(w_.session(), vowelsOnly, scan.progress());
-    }
-    applyEffects(w_, outcome.effects);
 }
 
 }  // namespace quirvo

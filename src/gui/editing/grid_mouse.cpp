@@ -4,15 +4,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/dictionary/slot_take.h"
 #include "core/grid/cell_codes.h"
 #include "gui/app/main_window.h"
 #include "gui/app/status_panels.h"
-#include "gui/dictionary/search_commands.h"
 #include "gui/display/grid_view.h"
 #include "gui/editing/editing_display.h"
 #include "gui/editing/grid_keyboard.h"
 #include "gui/editing/history_commands.h"
+#include "gui/editing/suggestion_requests.h"
 
 namespace quirvo {
 
@@ -109,15 +108,12 @@ void GridMouse::Peri_Click() {
     const DragPick pick = clickCommonPart();
     switch (s.workMode) {
     case 0: blackenOrWhiten(); break;
+    case 1:
+    case 2: w_.controller<SuggestionRequests>()->slotClick(pick); break;
     case 3:
     case 4: placeWritingCursor(); break;
     case 5: clearCell(); break;
-    case 1:
-    case 2:
-        w_.controller<SearchCommands>()->slotClick(
-            DragCut{pick.erablu, int16_t(pick.x1blu), int16_t(pick.y1blu), int16_t(pick.x2o), int16_t(pick.y2o)});
-        break;
-    case 6: w_.controller<SearchCommands>()->crossingClick(w_.controller<GridKeyboard>()->vocali() == 1); break;
+    case 6: w_.controller<SuggestionRequests>()->crossingClick(w_.controller<GridKeyboard>()->vocali() == 1); break;
     default: break;
     }
 }
