@@ -16,7 +16,9 @@ RecordOutcome aggior(Grid& grid, ChangeHistory& history, int row, int col, char 
         history.clear();
         outcome.historyReset = true;
     }
-    if (row < grid.rowCount && col < grid.colCount && grid.inside(row, col)) {
+    // A cell missing from a short row (a grid file may hold one) cannot be
+    // written, so recording it would leave undo a change it cannot take back.
+    if (grid.inside(row, col) && old != '\0') {
         auto& h = history.changeHistory;
         h[history.historyPos] = static_cast<int16_t>(history.groupMark + row);
         h[history.historyPos + 1] = static_cast<int16_t>(col);

@@ -13,8 +13,11 @@ class MainWindow;
 // grid; each one wires itself to the furniture of MainWindow when built.
 class Controllers {
 public:
-    explicit Controllers(MainWindow& window);
+    Controllers() = default;
     ~Controllers();
+    // Builds every controller; each may already reach those built before it
+    // through MainWindow::controller.
+    void build(MainWindow& window);
 
     template <typename T>
     T* find() const {

@@ -9,6 +9,7 @@
 #include <QDir>
 
 #include "core/dictionary/dictionary_loader.h"
+#include "core/dictionary/search_index.h"
 #include "gui/app/controllers.h"
 #include "gui/app/message_box.h"
 #include "gui/files/document_flow.h"
@@ -39,6 +40,7 @@ void DictionaryLoading::Timer0_Timer() {
         w_.controller<DocumentFlow>()->escifine();
         return;
     }
+    w_.session().searchIndexes = buildSearchIndexes(w_.session().dictionaries);
     for (const std::string& warning : report.warnings)
         showMessage(&w_, "Attenzione...", QString::fromUtf8(warning.c_str()));
     setUpMenusAndPanels();

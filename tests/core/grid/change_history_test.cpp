@@ -65,6 +65,11 @@ TEST(ChangeHistory, SameLetterRecordsNothingAndOutsideIsDropped) {
     EXPECT_TRUE(outside.recorded);
     EXPECT_EQ(h.historyPos, 0);
     EXPECT_EQ(g.gridRows[0], "??");
+
+    g.gridRows[1] = "?";  // a short row read from a file
+    EXPECT_TRUE(aggior(g, h, 1, 1, 'A').recorded);
+    EXPECT_EQ(h.historyPos, 0) << "a missing cell is neither written nor recorded";
+    EXPECT_FALSE(undoGroup(g, h).failed);
 }
 
 TEST(ChangeHistory, FullHistoryStartsAgainWithTheTriggeringChange) {

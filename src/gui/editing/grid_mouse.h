@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QObject>
+
+#include "core/editing/run_drag.h"
+
+namespace quirvo {
+
+class MainWindow;
+
+// The mouse on the grid picture: the cell under the pointer, the run picked
+// by dragging in the suggestion modes, and what a click means in each work
+// mode.
+class GridMouse : public QObject {
+    Q_OBJECT
+public:
+    explicit GridMouse(MainWindow& window);
+
+    void Peri_MouseDown(Qt::MouseButton button, double x, double y);
+    void Peri_MouseMove(Qt::MouseButtons buttons, double x, double y);
+    void Peri_MouseUp(Qt::MouseButton button, double x, double y);
+    void Peri_Click();
+
+private:
+    bool dragMode() const;
+    RunDrag::Axis axis() const;
+    void hover(double x, double y);
+    void dragOver(double x, double y);
+    // The part every click runs, whatever the mode; returns the drag it ended.
+    DragPick clickCommonPart();
+    void blackenOrWhiten();
+    void placeWritingCursor();
+    void clearCell();
+
+    MainWindow& w_;
+    RunDrag drag_;
+    Qt::MouseButton lastReleased_ = Qt::NoButton;
+};
+
+}  // namespace quirvo

@@ -1,0 +1,90 @@
+#include "gui/editing/history_commands.h"
+
+#include <QAction>
+
+#include "gui/app/main_window.h"
+#include "gui/app/message_box.h"
+#include "gui/app/status_panels.h"
+#include "gui/editing/editing_display.h"
+
+namespace quirvo {
+
+HistoryCommands::HistoryCommands(MainWindow& window) : w_(window) {}
+
+void HistoryCommands::announceReset() {
+    showMessage(&w_, "Attenzione!", "La memoria delle modifiche viene ora azzerarata");
+}
+
+void HistoryCommands::announceFailure() {
+    showMessage(&w_, "Attenzione !",
+                "Probabile anomalia nella memorizzazione delle modifiche. Possibili errori di Rpristino.");
+}
+
+void HistoryCommands::aggior(char carm) {
+    Session& s = w_.session();
+    const RecordOutcome outcome = quirvo::aggior(s.grid, s.history, s.curRow, s.curCol, carm);
+    if (outcome.historyReset) announceReset();
+    if (!outcome.recorded) return;
+    w_.button("a7")->setEnabled(true);
+    s.gridModified = 1;
+}
+
+void HistoryCommands::resetIfFull() {
+    ChangeHistory& h = w_.session().history;
+    if (!h.full()) return;
+    h.clear();
+    announceReset();
+}
+
+void HistoryCommands::showWalk(const HistoryWalk& walk) {
+    Session& s = w_.session();
+    w_.rinfresca();
+    for (const auto& [row, col] : walk.changedCells) {
+        s.curRow = static_cast<int16_t>(row);
+        s.curCol = static_cast<int16_t>(col);
+        outlineCell(w_, row, col);
+    }
+}
+
+void HistoryCommands::undo() {
+    Session& s = w_.session();
+    s.priclk = 0;
+    const HistoryWalk walk = undoGroup(s.grid, s.history);
+    if (walk.failed) {
+        w_.rinfresca();
+        announceFailure();
+        return;
+    }
+    showWalk(walk);
+    w_.button("a8")->setEnabled(true);
+    if (s.history.historyPos == 0) w_.button("a7")->setEnabled(false);
+    w_.stb1()->setText(2, QStringLiteral(" Annullo n. %1 ").arg(s.history.historyPos / 3 + 1));
+    w_.stb1()->setText(3, " ");
+    w_.stb1()->setText(4, " ");
+}
+
+void HistoryCommands::redo() {
+    Session& s = w_.session();
+    s.priclk = 0;
+    const HistoryWalk walk = redoGroup(s.grid, s.history);
+    if (walk.failed) {
+        w_.rinfresca();
+        announceFailure();
+        return;
+    }
+    showWalk(walk);
+    w_.button("a7")->setEnabled(true);
+    if (s.history.historyPos == s.history.historyTop) w_.button("a8")->setEnabled(false);
+    w_.stb1()->setText(2, QStringLiteral(" Ripristino n. %1 ").arg(s.history.historyPos / 3));
+    w_.stb1()->setText(3, " ");
+    w_.stb1()->setText(4, " ");
+}
+
+void HistoryCommands::takeBack() {
+    Session& s = w_.session();
+    const HistoryWalk walk = undoGroup(s.grid, s.history);
+    w_.rinfresca();
+    if (walk.failed) announceFailure();
+}
+
+}  // namespace quirvo

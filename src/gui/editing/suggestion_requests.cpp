@@ -1,0 +1,62 @@
+#include "gui/editing/suggestion_requests.h"
+
+#include <QLabel>
+#include <QListWidget>
+
+#include "core/dictionary/crossing_trial.h"
+#include "core/dictionary/search_texts.h"
+#include "core/dictionary/slot_take.h"
+#include "core/grid/cell_codes.h"
+#include "gui/app/main_window.h"
+#include "gui/app/status_panels.h"
+#include "gui/editing/editing_display.h"
+#include "gui/editing/scan_session.h"
+#include "gui/editing/window_effects_view.h"
+
+namespace quirvo {
+
+SuggestionRequests::SuggestionRequests(MainWindow& window) : w_(window) {}
+
+void SuggestionRequests::slotClick(const DragPick& pick) {
+    Session& s = w_.session();
+    const DragCut cut{pick.erablu, static_cast<int16_t>(pick.x1blu), static_cast<int16_t>(pick.y1blu),
+                      static_cast<int16_t>(pick.x2o), static_cast<int16_t>(pick.y2o)};
+    // The slot shows in red before the scan starts.
+    const SearchOutcome picked = pickSlot(s, cut);
+    if (picked.ignored) return;
+    applyWindowEffects(w_, picked.effects);
+
+    SearchOutcome found;
+    {
+        ScanSession scan(w_, [this] {
+            w_.stb1()->setText(2, QString::fromUtf8(texts::SEARCH_RUNNING));
+            w_.stb1()->setText(3, QString::fromUtf8(texts::PLEASE_WAIT));
+        });
+        ricerca(s, scan.progress(), found);
+    }
+    if (found.effects.lists && !found.effects.lists->empty())
+        found.effects.listsToolTip = s.workMode == 1 ? texts::ROW_LIST_TIP : texts::COLUMN_LIST_TIP;
+    applyWindowEffects(w_, found.effects);
+}
+
+void SuggestionRequests::crossingClick(bool vocali) {
+    Session& s = w_.session();
+    // The chosen cell shows in red before the trial starts.
+    if (s.grid.cell(s.curRow, s.curCol) == EMPTY_CELL) {
+        w_.stb1()->setText(1, QString::fromUtf8(vocali ? texts::CROSS_TITLE_VOWELS : texts::CROSS_TITLE_ALL));
+        w_.rinfresca();
+        outlineCell(w_, s.curRow, s.curCol);
+    }
+    CrossingOutcome outcome;
+    {
+        ScanSession scan(w_, [this] {
+            w_.texta()->setText("?");
+            w_.stb1()->setText(3, QString::fromUtf8(texts::CROSS_WAIT));
+            w_.stb1()->setTip(2, QString::fromUtf8(texts::CROSS_STOP_TIP));
+        });
+        outcome = crossingTrial(s, vocali, scan.progress());
+    }
+    applyWindowEffects(w_, outcome.effects);
+}
+
+}  // namespace quirvo
