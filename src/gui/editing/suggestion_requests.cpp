@@ -54,7 +54,9 @@ void SuggestionRequests::crossingClick(bool vocali) {
             w_.stb1()->setText(3, QString::fromUtf8(texts::CROSS_WAIT));
             w_.stb1()->setTip(2, QString::fromUtf8(texts::CROSS_STOP_TIP));
         });
-        outcome = crossingTrial(s, vocali, scan.progress());
+        outcome = crossingTrial(s, vocali, scan.progress(), [this](char letter) {
+            w_.stb1()->setText(2, QStringLiteral(" incrocio %1 ").arg(QChar::fromLatin1(letter)));
+        });
     }
     applyWindowEffects(w_, outcome.effects);
 }
