@@ -1,31 +1,15 @@
 // quirvo-diz anagram driven through its binary.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdio>
 
 #include "../dictionary/temp_folder.h"
+#include "run_cli.h"
 #include "core/dictionary/diz_codec.h"
 
 namespace quirvo {
 namespace {
 
-struct VerbRun {
-    int status = -1;
-    std::string out;
-};
-
-VerbRun anagram(const testing::TempFolder& folder, const std::string& word) {
-    const std::string command =
-        std::string(QUIRVO_CLI_PATH) + " anagram --dir '" + folder.path().string() + "' '" + word + "' 2>/dev/null";
-    VerbRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return run;
-    char buffer[4096];
-    while (const size_t got = fread(buffer, 1, sizeof buffer, pipe)) run.out.append(buffer, got);
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+testing::CliRun anagram(const testing::TempFolder& folder, const std::string& word) {
+    return testing::runQuirvoDiz("anagram --dir '" + folder.path().string() + "' '" + word + "'");
 }
 
 TEST(AnagramVerb, PrintsTheListAndPanelsAsJson) {
@@ -33,7 +17,7 @@ TEST(AnagramVerb, PrintsTheListAndPanelsAsJson) {
     folder.write("base.diz", encodeDiz("#A\"\\\r\nAMOR\r\nARMO\r\nCITT\xC0\r\nMORA\r\nORMA\r\nRAMO\r\nROMA\r\nROSS!\r\n"));
     folder.write("altro.dic", "ROAM\r\n");
 
-    const VerbRun roma = anagram(folder, "roma");
+    const testing::CliRun roma = anagram(folder, "roma");
     EXPECT_EQ(roma.status, 0);
     EXPECT_EQ(roma.out, "{\"lines\": [\"AMOR\", \"ARMO\", \"MORA\", \"ORMA\", \"RAMO\"], "
                         "\"panel2\": \" 5 Anagrammi \", \"panel3\": \" \"}\n");

@@ -1,10 +1,8 @@
 // quirvo-diz driven through its binary, as a user runs it.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdio>
 
 #include "../dictionary/temp_folder.h"
+#include "run_cli.h"
 #include "core/dictionary/diz_codec.h"
 
 namespace quirvo {
@@ -13,22 +11,9 @@ namespace {
 using testing::TempFolder;
 using namespace std::string_literals;
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-};
+using testing::CliRun;
 
-CliRun quirvoDiz(const std::string& arguments) {
-    const std::string command = std::string(QUIRVO_CLI_PATH) + " " + arguments + " 2>/dev/null";
-    CliRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return run;
-    char buffer[4096];
-    while (const size_t got = fread(buffer, 1, sizeof buffer, pipe)) run.out.append(buffer, got);
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
+CliRun quirvoDiz(const std::string& arguments) { return testing::runQuirvoDiz(arguments); }
 
 std::string quoted(const std::string& path) { return "'" + path + "'"; }
 

@@ -1,11 +1,9 @@
 // The search and cross verbs of quirvo-diz, driven through the binary over a
 // program folder of their own.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdio>
 
 #include "../dictionary/temp_folder.h"
+#include "run_cli.h"
 #include "core/dictionary/diz_codec.h"
 
 namespace quirvo {
@@ -13,22 +11,8 @@ namespace {
 
 using testing::TempFolder;
 
-struct VerbRun {
-    int status = -1;
-    std::string out;
-};
-
-VerbRun quirvoDiz(const TempFolder& folder, const std::string& arguments) {
-    const std::string command =
-        std::string(QUIRVO_CLI_PATH) + " " + arguments + " --dir '" + folder.path().string() + "' 2>/dev/null";
-    VerbRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return run;
-    char buffer[4096];
-    while (const size_t got = fread(buffer, 1, sizeof buffer, pipe)) run.out.append(buffer, got);
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+testing::CliRun quirvoDiz(const TempFolder& folder, const std::string& arguments) {
+    return testing::runQuirvoDiz(arguments + " --dir '" + folder.path().string() + "'");
 }
 
 std::string list(const std::vector<std::string>& lines) {
@@ -48,7 +32,7 @@ void fillFolder(const TempFolder& folder) {
 TEST(SearchVerb, PrintsTheListAsTheWindowShowsItAsJson) {
     TempFolder folder;
     fillFolder(folder);
-    VerbRun run = quirvoDiz(folder, "search 'C?SA'");
+    testing::CliRun run = quirvoDiz(folder, "search 'C?SA'");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "{\"lines\": [\"CAS! -2\", \"CASA -1\", \"CASA -1\", \"COSA -1\"], \"panel2\": \" =4 \", "
                        "\"panel3\": \" \"}\n");
@@ -92,7 +76,7 @@ TEST(SearchVerb, TheCapAndRicercaEstesa) {
     for (char a = 'A'; a <= 'Z'; ++a)
         for (char b = 'A'; b <= 'Z'; ++b) many.push_back(std::string("M") + a + b);
     folder.write("base.diz", encodeDiz(list(many)));
-    const VerbRun capped = quirvoDiz(folder, "search 'M?\?'");
+    const testing::CliRun capped = quirvoDiz(folder, "search 'M?\?'");
     EXPECT_NE(capped.out.find("\"MBX -1\"]"), std::string::npos);  // the 50th in file order
     EXPECT_NE(capped.out.find("\" =50 \""), std::string::npos);
     EXPECT_NE(quirvoDiz(folder, "search --estesa 'M?\?'").out.find("\" =676 \""), std::string::npos);
@@ -101,7 +85,7 @@ TEST(SearchVerb, TheCapAndRicercaEstesa) {
 TEST(CrossVerb, ListsTheFittingLettersWithTheirNotes) {
     TempFolder folder;
     fillFolder(folder);
-    VerbRun run = quirvoDiz(folder, "cross --off 2,3 'PA#?\?' '#R?'");
+    testing::CliRun run = quirvoDiz(folder, "cross --off 2,3 'PA#?\?' '#R?'");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "{\"lines\": [\"O (Oriz.-2 / Vert.-1)\", \"S\"], \"panel2\": \" =2 \", \"panel3\": \" \"}\n");
     EXPECT_EQ(quirvoDiz(folder, "cross --off 2,3 --vowels 'PA#?\?' '#R?'").out,
@@ -124,7 +108,7 @@ TEST(SearchVerbs, RefuseBadArgumentsAndAFolderWithoutBaseDiz) {
     EXPECT_EQ(quirvoDiz(folder, "cross 'PA#' '#R#'").status, 2);
     EXPECT_EQ(quirvoDiz(folder, "search --help").status, 0);
     TempFolder empty;
-    const VerbRun run = quirvoDiz(empty, "search 'C?SA'");
+    const testing::CliRun run = quirvoDiz(empty, "search 'C?SA'");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
 }
