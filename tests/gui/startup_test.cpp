@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "gui/app/help_window.h"
 #include "gui/app/status_panels.h"
 #include "gui/display/grid_view.h"
 #include "support/test_window.h"
@@ -78,6 +79,20 @@ private slots:
         const GridMetrics& m = w->session().metrics;
         QCOMPARE(m.dimv, int16_t(qRound(w->twips().screenWidth() * 0.03)));
         QVERIFY(w->peri()->letterHeightInCells(m.dimLet) <= 1.0);
+    }
+
+    void helpOpensAtTheContentsOnF1() {
+        TestWindow w;
+        HelpWindow::setContext(7);
+        w->menuItem("AiutoF1")->trigger();
+        QCOMPARE(HelpWindow::context(), 1000);
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QTest::keyClick(w->textb(), Qt::Key_F1);
+        auto* help = w->findChild<HelpWindow*>("HelpWindow");
+        QVERIFY(help && help->isVisible());
+        QCOMPARE(help->source().fileName(), QString("indice.html"));
+        QVERIFY(help->toPlainText().contains("Indice"));
     }
 
     void statusPanelTwoStopsOnlyWhileBusy() {

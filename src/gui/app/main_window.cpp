@@ -18,11 +18,16 @@
 #include "gui/app/pictures.h"
 #include "gui/app/status_panels.h"
 
+// The help pages are compiled into this static library: its resources must
+// be registered by name, or the linker may drop them from the program.
+static void initResources() { Q_INIT_RESOURCE(quirvo); }
+
 namespace quirvo {
 
 MainWindow::MainWindow(StartupOptions options, QWidget* parent)
     : QMainWindow(parent), options_(std::move(options)), twips_(options_.screenTwips) {
     setObjectName("Form1");
+    initResources();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) resize(screen->availableGeometry().size());
     const bool narrow = twips_.screenWidth() < 12000;
     session_.Im2 = narrow ? -1 : 0;
