@@ -5,61 +5,13 @@
 #include <iostream>
 #include <sstream>
 
+#include "core/common/text_encoding.h"
 #include "core/dictionary/dictionary_loader.h"
+#include "json_output.h"
 
 namespace quirvo::cli {
 
 namespace {
-
-// Windows-1252 bytes 0x80..0x9F as Unicode; 0 where the code page has none.
-constexpr char16_t CP1252_HIGH[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-std::string fromWindows1252(std::string_view bytes) {
-    std::string out;
-    for (const char ch : bytes) {
-        const auto b = static_cast<unsigned char>(ch);
-        if (b < 0x80) out += ch;
-        else if (b < 0xA0) appendUtf8(out, CP1252_HIGH[b - 0x80] ? CP1252_HIGH[b - 0x80] : 0xFFFD);
-        else appendUtf8(out, b);
-    }
-    return out;
-}
-
-// A JSON string literal of UTF-8 text.
-std::string jsonString(std::string_view utf8) {
-    std::string out = "\"";
-    for (const char ch : utf8) {
-        const auto b = static_cast<unsigned char>(ch);
-        if (ch == '"' || ch == '\\') {
-            out += '\\';
-            out += ch;
-        } else if (b < 0x20) {
-            static constexpr char HEX[] = "0123456789abcdef";
-            out += "\\u00";
-            out += HEX[b >> 4];
-            out += HEX[b & 15];
-        } else {
-            out += ch;
-        }
-    }
-    return out + "\"";
-}
 
 bool parseSlots(const std::string& verb, const std::string& list, std::vector<int>& slots) {
     std::stringstream items(list);
@@ -149,7 +101,7 @@ bool readCells(const std::string& verb, const std::string& arg, std::string_view
 void printOutcome(std::ostream& out, const std::vector<std::string>& lines, const std::string& panel2,
                   const std::string& panel3) {
     out << "{\"lines\": [";
-    for (size_t i = 0; i < lines.size(); ++i) out << (i ? ", " : "") << jsonString(fromWindows1252(lines[i]));
+    for (size_t i = 0; i < lines.size(); ++i) out << (i ? ", " : "") << jsonString(cp1252ToUtf8(lines[i]));
     out << "], \"panel2\": " << jsonString(panel2) << ", \"panel3\": " << jsonString(panel3) << "}\n";
 }
 

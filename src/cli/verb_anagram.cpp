@@ -5,31 +5,11 @@
 #include "core/common/text_encoding.h"
 #include "core/dictionary/dictionary_loader.h"
 #include "core/tools/anagram.h"
+#include "json_output.h"
 #include "verbs.h"
 
 namespace quirvo::cli {
 namespace {
-
-// A JSON string literal of UTF-8 text: quotes, backslashes and control
-// characters escaped, everything else as it is.
-std::string jsonString(std::string_view utf8) {
-    std::string out = "\"";
-    for (char c : utf8) {
-        const auto b = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (b < 0x20) {
-            static const char hex[] = "0123456789abcdef";
-            out += "\\u00";
-            out += hex[b >> 4];
-            out += hex[b & 15];
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
-}
 
 // The outcome as one JSON object; the dictionary's code page 1252 bytes
 // become UTF-8.
