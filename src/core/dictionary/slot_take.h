@@ -4,17 +4,10 @@
 
 #include "core/common/progress.h"
 #include "core/dictionary/ricerca.h"
+#include "core/editing/drag_cut.h"
 #include "core/session.h"
 
 namespace quirvo {
-
-// What the drag that ended in this click left behind (x1blu, y1blu: where it
-// started, 0 when there was none; x2o, y2o: the far corner drawn last).
-struct DragCut {
-    bool erablu = false;
-    int16_t x1blu = 0, y1blu = 0;
-    int16_t x2o = 0, y2o = 0;
-};
 
 // The slot part of a click in mode 1 (row) or 2 (column) on the current
 // cell: the run between black cells through it, limited by a drag, becomes

@@ -46,15 +46,15 @@ void RunDrag::release(Axis axis, double x, double y, int rows, int cols) {
     hasPick_ = true;
 }
 
-DragPick RunDrag::takeForClick() {
-    DragPick pick;
+DragCut RunDrag::takeForClick() {
+    DragCut pick;
     if (hasPick_ && !picked_.single()) {
         pick.erablu = true;
-        pick.x1blu = picked_.firstCol;
-        pick.y1blu = picked_.firstRow;
+        pick.x1blu = static_cast<int16_t>(picked_.firstCol);
+        pick.y1blu = static_cast<int16_t>(picked_.firstRow);
     }
-    pick.x2o = picked_.lastCol;
-    pick.y2o = picked_.lastRow;
+    pick.x2o = static_cast<int16_t>(picked_.lastCol);
+    pick.y2o = static_cast<int16_t>(picked_.lastRow);
     hasPick_ = false;
     return pick;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/editing/drag_cut.h"
+
 namespace quirvo {
 
 // A rectangle of whole cells, first and last inclusive.
@@ -7,15 +9,6 @@ struct CellRun {
     int firstRow = 0, firstCol = 0;
     int lastRow = 0, lastCol = 0;
     bool single() const { return firstRow == lastRow && firstCol == lastCol; }
-};
-
-// What one grid click learns from the drag that preceded it.
-struct DragPick {
-    bool erablu = false;  // the button went down and up on different cells
-    int x1blu = 0;        // first column of the dragged run (0 without a drag)
-    int y1blu = 0;        // first row of the dragged run (0 without a drag)
-    int x2o = 0;          // last column of the dragged run
-    int y2o = 0;          // last row of the dragged run
 };
 
 // Picking part of a row (or column) run by dragging over it with the
@@ -44,7 +37,7 @@ public:
     int startRow() const { return picked_.firstRow; }
     int startCol() const { return picked_.firstCol; }
     // Hands the picked run to one click and forgets it.
-    DragPick takeForClick();
+    DragCut takeForClick();
 
 private:
     CellRun spanTo(Axis axis, int row, int col) const;

@@ -105,7 +105,7 @@ void GridMouse::Peri_MouseUp(Qt::MouseButton button, double x, double y) {
 void GridMouse::Peri_Click() {
     Session& s = w_.session();
     if (lastReleased_ != Qt::LeftButton || s.busyLevel >= 1 || !s.grid.exists()) return;
-    const DragPick pick = clickCommonPart();
+    const DragCut pick = clickCommonPart();
     switch (s.workMode) {
     case 0: blackenOrWhiten(); break;
     case 1:
@@ -118,11 +118,11 @@ void GridMouse::Peri_Click() {
     }
 }
 
-DragPick GridMouse::clickCommonPart() {
+DragCut GridMouse::clickCommonPart() {
     Session& s = w_.session();
     StatusPanels* stb = w_.stb1();
     for (int panel = 2; panel <= 4; ++panel) stb->setText(panel, " ");
-    const DragPick pick = drag_.takeForClick();
+    const DragCut pick = drag_.takeForClick();
     clearResultList(w_);
     stb->setTip(2, QString());
     s.slot.tailCut.clear();

@@ -27,7 +27,7 @@ private:
     void hover(double x, double y);
     void dragOver(double x, double y);
     // The part every click runs, whatever the mode; returns the drag it ended.
-    DragPick clickCommonPart();
+    DragCut clickCommonPart();
     void blackenOrWhiten();
     void placeWritingCursor();
     void clearCell();

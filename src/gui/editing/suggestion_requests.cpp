@@ -17,10 +17,8 @@ namespace quirvo {
 
 SuggestionRequests::SuggestionRequests(MainWindow& window) : w_(window) {}
 
-void SuggestionRequests::slotClick(const DragPick& pick) {
+void SuggestionRequests::slotClick(const DragCut& cut) {
     Session& s = w_.session();
-    const DragCut cut{pick.erablu, static_cast<int16_t>(pick.x1blu), static_cast<int16_t>(pick.y1blu),
-                      static_cast<int16_t>(pick.x2o), static_cast<int16_t>(pick.y2o)};
     // The slot shows in red before the scan starts.
     const SearchOutcome picked = pickSlot(s, cut);
     if (picked.ignored) return;

@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-#include "core/editing/run_drag.h"
+#include "core/editing/drag_cut.h"
 
 namespace quirvo {
 
@@ -18,7 +18,7 @@ class SuggestionRequests : public QObject {
 public:
     explicit SuggestionRequests(MainWindow& window);
 
-    void slotClick(const DragPick& pick);
+    void slotClick(const DragCut& cut);
     void crossingClick(bool vocali);
 
 private:

@@ -7,7 +7,7 @@ namespace {
 
 constexpr int ROWS = 4, COLS = 6;
 
-TEST(RunDrag, ClickWithoutDragPicksNothing) {
+TEST(RunDrag, ClickWithoutDragCutsNothing) {
     RunDrag d;
     d.press(2.7, 1.2, ROWS, COLS);
     d.release(RunDrag::Axis::Row, 2.9, 1.5, ROWS, COLS);
@@ -26,7 +26,7 @@ TEST(RunDrag, RowDragEitherWayPicksTheSameRun) {
         EXPECT_EQ(d.shown().firstRow, 2);  // the row stays the one pressed
         d.release(RunDrag::Axis::Row, to, 0.2, ROWS, COLS);
         EXPECT_EQ(d.startCol(), 1);
-        const DragPick pick = d.takeForClick();
+        const DragCut pick = d.takeForClick();
         EXPECT_TRUE(pick.erablu);
         EXPECT_EQ(pick.x1blu, 1);
         EXPECT_EQ(pick.x2o, 3);
@@ -52,7 +52,7 @@ TEST(RunDrag, ColumnDragAndLeavingTheGridEndsIt) {
     EXPECT_EQ(d.move(RunDrag::Axis::Column, 2.5, 4.2, ROWS, COLS), RunDrag::Move::Ended);
     EXPECT_FALSE(d.dragging());
     d.release(RunDrag::Axis::Column, 2.5, 9.0, ROWS, COLS);  // held at the last row
-    const DragPick pick = d.takeForClick();
+    const DragCut pick = d.takeForClick();
     EXPECT_EQ(pick.y1blu, 0);
     EXPECT_EQ(pick.y2o, ROWS - 1);
 }
