@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 
+#include "core/dictionary/search_texts.h"
 #include "core/dictionary/slot_commands.h"
 #include "gui/app/main_window.h"
 #include "gui/app/status_panels.h"
@@ -22,9 +23,8 @@ void SearchCommands::runSearch(Run run) {
     SearchOutcome outcome;
     {
         ScanSession scan(w_, [this] {
-            w_.stb1()->setText(2, " ricerca in corso ... ");
-            w_.stb1()->setText(3, " ... attendere ");
-            w_.stb1()->setTip(2, "Interrompi");
+            w_.stb1()->setText(2, QString::fromUtf8(texts::SEARCH_RUNNING));
+            w_.stb1()->setText(3, QString::fromUtf8(texts::PLEASE_WAIT));
         });
         outcome = run(scan.progress());
     }
