@@ -8,6 +8,7 @@
 #include "gui/app/controllers.h"
 #include "gui/app/startup_options.h"
 #include "gui/app/twips.h"
+#include "gui/document/grid_document.h"
 
 class QAction;
 class QLabel;
@@ -34,6 +35,8 @@ public:
     ~MainWindow() override;
 
     Session& session() { return session_; }
+    // Every change to cells goes through it; the picture follows its signal.
+    GridDocument& document() { return document_; }
     const StartupOptions& options() const { return options_; }
 
     GridView* peri() const { return peri_; }
@@ -104,6 +107,7 @@ private:
     StartupOptions options_;
     Twips twips_;
     Session session_;
+    GridDocument document_{session_};
     GridView* peri_ = nullptr;
     StatusPanels* stb1_ = nullptr;
     QListWidget* lists_ = nullptr;

@@ -25,7 +25,6 @@ void MainWindow::evidenzia() {
     const Outline& o = session_.outline;
     peri_->addOutline(QRectF(o.cx, o.cy, o.LAX, o.LAY), QColor(255, 0, 0));
     peri_->repaint();
-    session_.lastOutline = o;
 }
 
 void MainWindow::nuovoschema() {

@@ -5,9 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <algorithm>
 
-#include "core/grid/cell_codes.h"
 #include "core/session.h"
 #include "gui/app/main_window.h"
 #include "gui/app/message_box.h"
@@ -173,13 +171,8 @@ void DocumentFlow::createGrid(int rows, int cols) {
     }
     if (refuseWhileModified(form0a_)) return;
     s_.gridModified = 0;
-    Grid& g = s_.grid;
-    g.rowCount = static_cast<int16_t>(rows);
-    g.colCount = static_cast<int16_t>(cols);
-    g.gridRows.assign(rows + 1, std::string());
+    w_.document().replace(Grid::blank(rows, cols));
     w_.nuovoschema();
-    g.maxWordLen = static_cast<int16_t>(std::max(rows, cols));
-    for (std::string& row : g.gridRows) row.assign(cols, EMPTY_CELL);
     s_.filePath.clear();
     w_.setCaptionFile("(nuovo file)");
     setSaveCommands(false, true);
@@ -212,7 +205,7 @@ bool DocumentFlow::openChosen(const QString& chosenPath) {
     }
     s_.filePath = chosenPath.toStdString();
     w_.nuovoschema();
-    s_.grid = std::move(read.grid);
+    w_.document().replace(std::move(read.grid));
     w_.inizio();
     return true;
 }
