@@ -9,6 +9,8 @@
 
 namespace quirvo {
 
+class WordTableBuilder;
+
 // Dictionary slots as bits: bit s - 1 stands for slot s (1..6).
 using DictMask = uint8_t;
 
@@ -57,6 +59,7 @@ public:
     std::vector<uint64_t> wordsOf(int length, DictMask mask) const;
 
 private:
+    friend class WordTableBuilder;
     struct Bucket {
         uint32_t count = 0;
         size_t blocks = 0;
