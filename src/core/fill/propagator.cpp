@@ -85,7 +85,7 @@ bool Propagator::run() {
     while (queueHead_ < queue_.size()) {
         const int slot = queue_[queueHead_++];
         queued_[size_t(slot)] = 0;
-        if (stop_ && ++revisions_ % 32 == 0 && stop_->load(std::memory_order_relaxed)) {
+        if (stop_ && revisions_++ % 32 == 0 && stop_->load(std::memory_order_relaxed)) {
             stopped_ = true;
             return fail(-1);
         }
