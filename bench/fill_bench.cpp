@@ -17,12 +17,15 @@
 // --benchmark_filter=insight runs only the in-process insight figures.
 
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <numeric>
 #include <sstream>
 
 #include "child_process.h"
@@ -94,6 +97,8 @@ std::map<std::string, double> cpuTimes;
 
 class TimesReporter : public benchmark::ConsoleReporter {
 public:
+    // Colours only on a terminal, so a report written to a file reads plainly.
+    TimesReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Defaults : OO_Tabular) {}
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs)
             if (run.run_type == Run::RT_Iteration)
@@ -247,7 +252,8 @@ struct DefaultFill {
     std::string grid;
     bool filled = false;
     double seconds = 0;
-    int words = 0, baseWords = 0;
+    std::array<int, 7> wordsByDictionary{};
+    int words() const { return std::accumulate(wordsByDictionary.begin(), wordsByDictionary.end(), 0); }
 };
 std::vector<DefaultFill> defaultFills;
 
@@ -265,9 +271,7 @@ void registerDefaultFill(const std::string& name, uint64_t seed) {
                                          state.SetIterationTime(result.seconds);
                                          DefaultFill made{name, result.outcome == FillOutcome::Filled &&
                                                                     result.report.repeated.empty(),
-                                                          result.seconds};
-                                         for (int words : result.report.wordsByDictionary) made.words += words;
-                                         made.baseWords = result.report.wordsByDictionary[1];
+                                                          result.seconds, result.report.wordsByDictionary};
                                          defaultFills.push_back(made);
                                          state.SetLabel(made.filled ? "filled" : "not filled");
                                      }
@@ -315,20 +319,24 @@ void printComparison() {
 
 void printDefaultFills() {
     if (defaultFills.empty()) return;
-    std::vector<double> seconds, shares;
-    int filled = 0, words = 0, baseWords = 0;
+    std::vector<double> seconds, baseShares;
+    std::array<int, 7> pooled{};
+    int filled = 0, words = 0;
     for (const DefaultFill& f : defaultFills) {
         if (!f.filled) continue;
         ++filled;
         seconds.push_back(f.seconds);
-        shares.push_back(f.words ? double(f.baseWords) / f.words : 0);
-        words += f.words;
-        baseWords += f.baseWords;
+        baseShares.push_back(f.words() ? double(f.wordsByDictionary[1]) / f.words() : 0);
+        for (size_t slot = 0; slot < pooled.size(); ++slot) pooled[slot] += f.wordsByDictionary[slot];
+        words += f.words();
     }
-    std::printf("\nautofill with the default dictionaries: %d of %zu fills made; median %.3f s; base.diz words: "
-                "median share %.1f%%, all fills %.1f%%\n",
-                filled, defaultFills.size(), median(seconds), 100 * median(shares),
-                words ? 100.0 * baseWords / words : 0.0);
+    std::printf("\nautofill with the default dictionaries: %d of %zu fills made, median %.3f s; base.diz words: "
+                "median share %.1f%%\nwords of all fills by dictionary:",
+                filled, defaultFills.size(), median(seconds), 100 * median(baseShares));
+    for (int slot = 1; slot <= SEARCHABLE_SLOTS; ++slot)
+        if (pooled[size_t(slot)])
+            std::printf(" %s %.1f%%", defaults().dicts[slot].dictFileName.c_str(), 100.0 * pooled[size_t(slot)] / words);
+    std::printf("\n");
 }
 
 void printLoad(const char* when) {
