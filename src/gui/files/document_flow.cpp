@@ -56,7 +56,7 @@ bool DocumentFlow::busy() const { return s_.busyLevel > 0; }
 void DocumentFlow::clearResults() {
     w_.lists()->clear();
     w_.lists()->setToolTip({});
-    w_.texta()->clear();
+    w_.texta()->setPattern(QString());
     w_.textb()->clear();
 }
 
@@ -247,8 +247,9 @@ void DocumentFlow::commonEnd() {
     }
 }
 
-// A new or opened grid has no slot under work: what the slot buttons would
-// search belonged to the grid that has gone.
+// A New or an Open has replaced the grid: its changes are gone, and there
+// is no slot under work, since what the slot buttons would search belonged
+// to the grid that has gone.
 void DocumentFlow::gridReplaced() {
     s_.gridModified = 0;
     consent_.reset();
