@@ -77,7 +77,7 @@ MatchCursor::MatchCursor(const SearchIndex& index, const std::string& text, cons
                          size_t length, uint32_t firstLine, uint32_t lastLine)
     : MatchCursor(index, text, shape) {
     if (firstLine > lastLine || !index.bucket(length)) return;
-    bucket_ = index.bucketWithColumns(length, text);
+    bucket_ = index.bucket(length);
     // The end is found on the way: entries past lastLine end the walk.
     pos_ = index.entryAtOrAfter(*bucket_, firstLine);
     end_ = bucket_->lines.size();

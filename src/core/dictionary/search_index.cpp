@@ -30,6 +30,7 @@ SearchIndex::SearchIndex(const Dictionary& dict)
     : textData_(dict.dictText.data()), textSize_(dict.dictText.size()) {
     numberLines(dict.dictText);
     fillBuckets(dict.dictText);
+    columnsMade_ = std::make_unique<std::once_flag[]>(buckets_.size());
     buildUpperMaxima();
     noteLetterStarts(dict);
 }
@@ -118,20 +119,21 @@ void SearchIndex::fillBuckets(const std::string& text) {
     if (!runMaxima.empty()) maxima_.push_back(std::move(runMaxima));
 }
 
-const SearchIndex::LengthBucket* SearchIndex::bucketWithColumns(size_t length, const std::string& text) const {
-    const LengthBucket* b = bucket(length);
-    if (b && !b->columnsReady) fillColumns(*b, length, text);
-    return b;
+const SearchIndex::LengthBucket* SearchIndex::bucket(size_t length) const {
+    if (length >= buckets_.size() || buckets_[length].lines.empty()) return nullptr;
+    const LengthBucket& b = buckets_[length];
+    std::call_once(columnsMade_[length], [&] { fillColumns(b, length); });
+    return &b;
 }
 
 // Transposes 64 lines at a time: their characters stay in the cache while
 // each column gets a whole cache line, written straight to memory since it
 // is read much later.
-void SearchIndex::fillColumns(const LengthBucket& b, size_t length, const std::string& text) const {
+void SearchIndex::fillColumns(const LengthBucket& b, size_t length) const {
     const size_t n = b.lines.size();
     b.stride = (n + CHUNK - 1) / CHUNK * CHUNK;
     b.columns.resize(length * b.stride);
-    const unsigned char* chars = reinterpret_cast<const unsigned char*>(text.data());
+    const unsigned char* chars = reinterpret_cast<const unsigned char*>(textData_);
     const unsigned char* rows[CHUNK];
     alignas(16) uint8_t block[CHUNK];
     for (size_t base = 0; base < n; base += CHUNK) {
@@ -155,7 +157,6 @@ void SearchIndex::fillColumns(const LengthBucket& b, size_t length, const std::s
 #if defined(__SSE2__)
     _mm_sfence();
 #endif
-    b.columnsReady = true;
 }
 
 uint64_t SearchIndex::lineKey(const std::string& text, uint32_t line) const {

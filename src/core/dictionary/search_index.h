@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -18,9 +19,10 @@ namespace quirvo {
 // finds where the scan of a sorted list would stop. The first search of a
 // length also stores the characters of that length's lines position by
 // position, so that from then on one pattern letter is tested on 64 lines
-// at once; loading does not pay for lengths nobody searches. The index
-// refers to the dictionary's text and never copies it. Use it from one
-// thread at a time.
+// at once; loading does not pay for lengths nobody searches. Each length's
+// columns are made under a once flag, so any number of threads may read
+// one index at once. The index refers to the dictionary's text and never
+// copies it.
 class SearchIndex {
 public:
     static constexpr size_t COLUMN_LENGTH_LIMIT = 64;  // longer lines have no columns
@@ -50,10 +52,9 @@ public:
         // First entry at or after the start line of each initial, as recorded at build.
         std::array<uint32_t, 27> letterEntries{};
         // Character p of entry i at p * stride + i, zero past the last
-        // entry; filled by the first search of this length.
+        // entry; made by the first bucket() call of this length.
         mutable std::vector<uint8_t, UninitializedAllocator<uint8_t>> columns;
         mutable size_t stride = 0;  // lines.size() rounded up to CHUNK
-        mutable bool columnsReady = false;
         const uint8_t* column(size_t p) const { return columns.data() + p * stride; }
     };
 
@@ -78,12 +79,9 @@ public:
     // bound (plain character codes); lineCount() when there is none.
     uint32_t firstLineNotBelow(const std::string& text, uint32_t from, std::string_view bound) const;
 
-    // The lines of a length up to COLUMN_LENGTH_LIMIT; nullptr when none.
-    const LengthBucket* bucket(size_t length) const {
-        return length < buckets_.size() && !buckets_[length].lines.empty() ? &buckets_[length] : nullptr;
-    }
-    // The same with its columns, stored now when this is the first time.
-    const LengthBucket* bucketWithColumns(size_t length, const std::string& text) const;
+    // The lines of a length up to COLUMN_LENGTH_LIMIT, with their columns;
+    // nullptr when none.
+    const LengthBucket* bucket(size_t length) const;
     // Lines longer than COLUMN_LENGTH_LIMIT, in file order.
     const std::vector<uint32_t>& longLines() const { return longLines_; }
     // The first entry of a bucket at or after a line; at once for the top
@@ -93,7 +91,7 @@ public:
 private:
     void numberLines(const std::string& text);
     void fillBuckets(const std::string& text);
-    void fillColumns(const LengthBucket& b, size_t length, const std::string& text) const;
+    void fillColumns(const LengthBucket& b, size_t length) const;
     void buildUpperMaxima();
     void noteLetterStarts(const Dictionary& dict);
     uint64_t lineKey(const std::string& text, uint32_t line) const;
@@ -107,6 +105,7 @@ private:
     std::vector<uint32_t> lineStarts_{0};
     std::vector<uint32_t> lengthCounts_;  // lines of each length up to the limit, then the longer ones
     std::vector<LengthBucket> buckets_;
+    std::unique_ptr<std::once_flag[]> columnsMade_;  // one per bucket
     std::vector<uint32_t> longLines_;
     std::array<int32_t, 27> letterStarts_{};  // dictLetterStart at build
     std::array<uint32_t, 27> letterLines_{};  // the line of each, 0 for none

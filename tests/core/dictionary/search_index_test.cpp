@@ -33,7 +33,7 @@ TEST(SearchIndex, BucketsHoldEveryLineOfTheirLengthInFileOrderWithItsCharacters)
     const SearchIndex index(d);
     size_t total = index.longLines().size();
     for (size_t len = 0; len <= SearchIndex::COLUMN_LENGTH_LIMIT; ++len) {
-        const auto* b = index.bucketWithColumns(len, d.dictText);
+        const auto* b = index.bucket(len);
         if (!b) continue;
         total += b->lines.size();
         EXPECT_TRUE(std::is_sorted(b->lines.begin(), b->lines.end()));
