@@ -28,7 +28,7 @@ struct Desk {
     Desk() {
         w.waitLoaded();
         w->session().programFolder = dir.path().toStdString();
-        w->controller<DocumentFlow>()->setQuitFunction([this] { ++quits; });
+        w->controllers().documentFlow().setQuitFunction([this] { ++quits; });
     }
     Session& s() { return w->session(); }
     QString path(const char* name) const { return dir.filePath(name); }

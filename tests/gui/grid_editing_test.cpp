@@ -170,7 +170,7 @@ private slots:
         TestWindow w;
         QVERIFY(w.waitLoaded());
         w.createGrid(3, 3);
-        auto* keys = w->controller<GridKeyboard>();
+        auto* keys = &w->controllers().keyboard();
         clickToolbar(*w, "a6");
         // Qt reports Ctrl pressed alone as Key_Control with the Ctrl flag set.
         QTest::keyClick(w->peri(), Qt::Key_Control);

@@ -163,7 +163,7 @@ private slots:
         TestWindow w;
         QVERIFY(w.waitLoaded());
         int quits = 0;
-        w->controller<DocumentFlow>()->setQuitFunction([&quits] { ++quits; });
+        w->controllers().documentFlow().setQuitFunction([&quits] { ++quits; });
         useBase(*w, {"CAE", "CAS", "CAT", "EOS", "SOL"});
         w.createGrid(3, 3);
         w.setRows({"CA?", "##O", "?#?"});

@@ -65,7 +65,7 @@ private slots:
         TestWindow w;
         QVERIFY(w.waitLoaded());
         w.createGrid(3, 3);
-        QSignalSpy tools(w->controller<ToolbarCommands>(), &ToolbarCommands::testToolRequested);
+        QSignalSpy tools(&w->controllers().toolbar(), &ToolbarCommands::testToolRequested);
         clickToolbar(*w, "a0");
         for (const char* key : {"a9", "a10", "a11"}) {
             w->button(key)->setEnabled(true);

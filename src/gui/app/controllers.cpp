@@ -15,20 +15,19 @@
 
 namespace quirvo {
 
-void Controllers::build(MainWindow& window) {
-    owned_.push_back(std::make_unique<ZoomCommands>(window));
-    owned_.push_back(std::make_unique<DictionaryActivation>(window));
-    owned_.push_back(std::make_unique<DictionaryLoading>(window));
-    owned_.push_back(std::make_unique<HistoryCommands>(window));
-    owned_.push_back(std::make_unique<ToolbarCommands>(window));
-    owned_.push_back(std::make_unique<GridMouse>(window));
-    owned_.push_back(std::make_unique<GridKeyboard>(window));
-    owned_.push_back(std::make_unique<ResultList>(window));
-    owned_.push_back(std::make_unique<SuggestionRequests>(window));
-    owned_.push_back(std::make_unique<DocumentFlow>(window));
-    owned_.push_back(std::make_unique<SearchCommands>(window));
-    owned_.push_back(std::make_unique<TestTools>(window));
-}
+Controllers::Controllers(MainWindow& window)
+    : zoom_(std::make_unique<ZoomCommands>(window)),
+      activation_(std::make_unique<DictionaryActivation>(window)),
+      documentFlow_(std::make_unique<DocumentFlow>(window)),
+      loading_(std::make_unique<DictionaryLoading>(window, *documentFlow_, *activation_)),
+      history_(std::make_unique<HistoryCommands>(window)),
+      toolbar_(std::make_unique<ToolbarCommands>(window, *history_)),
+      suggestions_(std::make_unique<SuggestionRequests>(window)),
+      keyboard_(std::make_unique<GridKeyboard>(window, *history_)),
+      mouse_(std::make_unique<GridMouse>(window, *history_, *suggestions_, *keyboard_)),
+      results_(std::make_unique<ResultList>(window, *history_)),
+      search_(std::make_unique<SearchCommands>(window)),
+      testTools_(std::make_unique<TestTools>(window, *toolbar_, *documentFlow_)) {}
 
 Controllers::~Controllers() = default;
 

@@ -1,33 +1,49 @@
 #pragma once
 
 #include <memory>
-#include <vector>
-
-#include <QObject>
 
 namespace quirvo {
 
+class DictionaryActivation;
+class DictionaryLoading;
+class DocumentFlow;
+class GridKeyboard;
+class GridMouse;
+class HistoryCommands;
 class MainWindow;
+class ResultList;
+class SearchCommands;
+class SuggestionRequests;
+class TestTools;
+class ToolbarCommands;
+class ZoomCommands;
 
 // Owns the behaviour objects behind the main window's menus, buttons and
-// grid; each one wires itself to the furniture of MainWindow when built.
+// grid. Each is built with the window and the others it works with, so a
+// controller is built after those it is handed; each wires itself to the
+// window's furniture when built.
 class Controllers {
 public:
-    Controllers() = default;
+    explicit Controllers(MainWindow& window);
     ~Controllers();
-    // Builds every controller; each may already reach those built before it
-    // through MainWindow::controller.
-    void build(MainWindow& window);
 
-    template <typename T>
-    T* find() const {
-        for (const auto& c : owned_)
-            if (auto* t = qobject_cast<T*>(c.get())) return t;
-        return nullptr;
-    }
+    DocumentFlow& documentFlow() const { return *documentFlow_; }
+    ToolbarCommands& toolbar() const { return *toolbar_; }
+    GridKeyboard& keyboard() const { return *keyboard_; }
 
 private:
-    std::vector<std::unique_ptr<QObject>> owned_;
+    std::unique_ptr<ZoomCommands> zoom_;
+    std::unique_ptr<DictionaryActivation> activation_;
+    std::unique_ptr<DocumentFlow> documentFlow_;
+    std::unique_ptr<DictionaryLoading> loading_;
+    std::unique_ptr<HistoryCommands> history_;
+    std::unique_ptr<ToolbarCommands> toolbar_;
+    std::unique_ptr<SuggestionRequests> suggestions_;
+    std::unique_ptr<GridKeyboard> keyboard_;
+    std::unique_ptr<GridMouse> mouse_;
+    std::unique_ptr<ResultList> results_;
+    std::unique_ptr<SearchCommands> search_;
+    std::unique_ptr<TestTools> testTools_;
 };
 
 }  // namespace quirvo

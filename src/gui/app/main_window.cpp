@@ -50,8 +50,7 @@ MainWindow::MainWindow(StartupOptions options, QWidget* parent)
     connect(f1, &QAction::triggered, this, [this] { HelpWindow::showContext(this); });
     addAction(f1);
     qApp->installEventFilter(this);
-    controllers_ = std::make_unique<Controllers>();
-    controllers_->build(*this);
+    controllers_ = std::make_unique<Controllers>(*this);
     formLoad();
 }
 

@@ -90,10 +90,7 @@ public:
     static void beep();
 
     const Twips& twips() const { return twips_; }
-    template <typename T>
-    T* controller() const {
-        return controllers_ ? controllers_->find<T>() : nullptr;
-    }
+    const Controllers& controllers() const { return *controllers_; }
 
 signals:
     // A toolbar button with a key was clicked (after the pressed looks of

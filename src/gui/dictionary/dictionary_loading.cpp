@@ -19,7 +19,9 @@
 
 namespace quirvo {
 
-DictionaryLoading::DictionaryLoading(MainWindow& window) : w_(window) {
+DictionaryLoading::DictionaryLoading(MainWindow& window, DocumentFlow& documentFlow,
+                                     DictionaryActivation& activation)
+    : w_(window), documentFlow_(documentFlow), activation_(activation) {
     connect(w_.timer0(), &QTimer::timeout, this, &DictionaryLoading::Timer0_Timer);
 }
 
@@ -37,7 +39,7 @@ void DictionaryLoading::Timer0_Timer() {
     const LoadReport report = loadDictionaries(w_.session().programFolder, w_.session().dictionaries, progress);
     if (report.fatal) {
         showMessage(&w_, "Errore ...", QString::fromUtf8(report.fatalMessage.c_str()), QMessageBox::Critical);
-        w_.controller<DocumentFlow>()->escifine();
+        documentFlow_.escifine();
         return;
     }
     w_.session().searchIndexes = buildSearchIndexes(w_.session().dictionaries);
@@ -61,7 +63,7 @@ void DictionaryLoading::setUpMenusAndPanels() {
         item->setChecked(true);
         item->setVisible(true);
     }
-    if (auto* activation = w_.controller<DictionaryActivation>()) activation->mostradiz();
+    activation_.mostradiz();
 }
 
 void DictionaryLoading::finish() {

@@ -4,6 +4,8 @@
 
 namespace quirvo {
 
+class DictionaryActivation;
+class DocumentFlow;
 class MainWindow;
 
 // Timer0_Timer: loads the dictionaries of the program folder once, shortly
@@ -11,13 +13,15 @@ class MainWindow;
 class DictionaryLoading : public QObject {
     Q_OBJECT
 public:
-    explicit DictionaryLoading(MainWindow& window);
+    DictionaryLoading(MainWindow& window, DocumentFlow& documentFlow, DictionaryActivation& activation);
     void Timer0_Timer();
 
 private:
     void setUpMenusAndPanels();
     void finish();
     MainWindow& w_;
+    DocumentFlow& documentFlow_;
+    DictionaryActivation& activation_;
 };
 
 }  // namespace quirvo

@@ -34,7 +34,7 @@ int gridKeyCode(int qtKey) {
 
 }  // namespace
 
-GridKeyboard::GridKeyboard(MainWindow& window) : w_(window) {
+GridKeyboard::GridKeyboard(MainWindow& window, HistoryCommands& history) : w_(window), history_(history) {
     connect(w_.peri(), &GridView::keyPressed, this,
             [this](int key, Qt::KeyboardModifiers mods, const QString&) { Peri_KeyDown(key, mods); });
 }
@@ -72,7 +72,7 @@ void GridKeyboard::write(char carm, const QString& shown) {
     // Numbered from 1, as a click on the cell shows it.
     stb->setText(4, QStringLiteral(" R%1 C%2 ").arg(s.curRow + 1).arg(s.curCol + 1));
     stb->setTip(2, QString());
-    w_.controller<HistoryCommands>()->aggior(carm);
+    history_.aggior(carm);
     // The latest change is now this key, no longer a transfer the list may take back.
     s.priclk = 0;
     outlineCell(w_, s.curRow, s.curCol);

@@ -5,6 +5,7 @@
 
 namespace quirvo {
 
+class HistoryCommands;
 class MainWindow;
 
 // Keys on the grid picture: writing across (mode 3) and down (mode 4) with
@@ -13,7 +14,7 @@ class MainWindow;
 class GridKeyboard : public QObject {
     Q_OBJECT
 public:
-    explicit GridKeyboard(MainWindow& window);
+    GridKeyboard(MainWindow& window, HistoryCommands& history);
 
     void Peri_KeyDown(int qtKey, Qt::KeyboardModifiers mods);
     // 1 after Ctrl alone in mode 6 (vowels only), 0 after any other key.
@@ -23,6 +24,7 @@ private:
     void write(char carm, const QString& shown);
     void avanza(int incr, int incc);
     MainWindow& w_;
+    HistoryCommands& history_;
     int vocali_ = 0;
 };
 

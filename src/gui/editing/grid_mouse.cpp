@@ -23,7 +23,9 @@ int16_t cellUnder(double v, int count) {
 
 }  // namespace
 
-GridMouse::GridMouse(MainWindow& window) : w_(window) {
+GridMouse::GridMouse(MainWindow& window, HistoryCommands& history, SuggestionRequests& suggestions,
+                     const GridKeyboard& keyboard)
+    : w_(window), history_(history), suggestions_(suggestions), keyboard_(keyboard) {
     GridView* peri = w_.peri();
     connect(peri, &GridView::mousePressed, this,
             [this](Qt::MouseButton b, Qt::KeyboardModifiers, double x, double y) { Peri_MouseDown(b, x, y); });
@@ -109,11 +111,11 @@ void GridMouse::Peri_Click() {
     switch (s.workMode) {
     case 0: blackenOrWhiten(); break;
     case 1:
-    case 2: w_.controller<SuggestionRequests>()->slotClick(pick); break;
+    case 2: suggestions_.slotClick(pick); break;
     case 3:
     case 4: placeWritingCursor(); break;
     case 5: clearCell(); break;
-    case 6: w_.controller<SuggestionRequests>()->crossingClick(w_.controller<GridKeyboard>()->vocali() == 1); break;
+    case 6: suggestions_.crossingClick(keyboard_.vocali() == 1); break;
     default: break;
     }
 }
@@ -138,7 +140,7 @@ void GridMouse::blackenOrWhiten() {
     const bool black = s.grid.cell(s.curRow, s.curCol) == BLACK_CELL;
     w_.stb1()->setText(2, black ? " sbiancata " : " annerita ");
     w_.stb1()->setText(3, " ");
-    w_.controller<HistoryCommands>()->aggior(black ? EMPTY_CELL : BLACK_CELL);
+    history_.aggior(black ? EMPTY_CELL : BLACK_CELL);
     outlineCell(w_, s.curRow, s.curCol);
 }
 
@@ -152,7 +154,7 @@ void GridMouse::clearCell() {
     Session& s = w_.session();
     const char carr = s.grid.cell(s.curRow, s.curCol);
     if (carr != EMPTY_CELL)
-        w_.controller<HistoryCommands>()->aggior(EMPTY_CELL);
+        history_.aggior(EMPTY_CELL);
     else
         w_.rinfresca();
     outlineCell(w_, s.curRow, s.curCol);

@@ -6,7 +6,10 @@
 
 namespace quirvo {
 
+class GridKeyboard;
+class HistoryCommands;
 class MainWindow;
+class SuggestionRequests;
 
 // The mouse on the grid picture: the cell under the pointer, the run picked
 // by dragging in the suggestion modes, and what a click means in each work
@@ -14,7 +17,8 @@ class MainWindow;
 class GridMouse : public QObject {
     Q_OBJECT
 public:
-    explicit GridMouse(MainWindow& window);
+    GridMouse(MainWindow& window, HistoryCommands& history, SuggestionRequests& suggestions,
+              const GridKeyboard& keyboard);
 
     void Peri_MouseDown(Qt::MouseButton button, double x, double y);
     void Peri_MouseMove(Qt::MouseButtons buttons, double x, double y);
@@ -33,6 +37,9 @@ private:
     void clearCell();
 
     MainWindow& w_;
+    HistoryCommands& history_;
+    SuggestionRequests& suggestions_;
+    const GridKeyboard& keyboard_;
     RunDrag drag_;
     Qt::MouseButton lastReleased_ = Qt::NoButton;
 };

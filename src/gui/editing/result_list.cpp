@@ -10,7 +10,7 @@
 
 namespace quirvo {
 
-ResultList::ResultList(MainWindow& window) : w_(window) {
+ResultList::ResultList(MainWindow& window, HistoryCommands& history) : w_(window), history_(history) {
     connect(w_.lists(), &QListWidget::itemClicked, this, &ResultList::Lists_Click);
 }
 
@@ -46,7 +46,7 @@ void ResultList::Prepara(std::string& acce) {
     acce = alternatives_.choose(acce);
     if (s.priclk == 1) {
         w_.stb1()->setText(3, " ");
-        w_.controller<HistoryCommands>()->takeBack();
+        history_.takeBack();
     }
     s.history.groupMark = ChangeHistory::GROUP_MARK;
 }
@@ -56,7 +56,7 @@ void ResultList::transferAcross(const std::string& word) {
     const WordLayout layout = layOutWord(word);
     std::vector<CellWrite> writes;
     for (const auto& [offset, letter] : layout.letters) writes.push_back({s.curRow, s.slot.slotColFirst + offset, letter});
-    w_.controller<HistoryCommands>()->write(writes);
+    history_.write(writes);
     s.curCol = static_cast<int16_t>(s.slot.slotColFirst + word.size() - 1);
     s.outline = {static_cast<int16_t>(s.slot.slotColFirst + layout.blanks), s.curRow,
                  static_cast<int16_t>(layout.trimmedLength), 1};
@@ -68,7 +68,7 @@ void ResultList::transferDown(const std::string& word) {
     const WordLayout layout = layOutWord(word);
     std::vector<CellWrite> writes;
     for (const auto& [offset, letter] : layout.letters) writes.push_back({s.slot.slotRowFirst + offset, s.curCol, letter});
-    w_.controller<HistoryCommands>()->write(writes);
+    history_.write(writes);
     s.curRow = static_cast<int16_t>(s.slot.slotRowFirst + word.size() - 1);
     s.outline = {s.curCol, static_cast<int16_t>(s.slot.slotRowFirst + layout.blanks), 1,
                  static_cast<int16_t>(layout.trimmedLength)};
@@ -76,7 +76,7 @@ void ResultList::transferDown(const std::string& word) {
 }
 
 void ResultList::transferCrossing(char letter) {
-    w_.controller<HistoryCommands>()->aggior(letter);
+    history_.aggior(letter);
     w_.evidenzia();
 }
 

@@ -7,6 +7,7 @@
 
 namespace quirvo {
 
+class HistoryCommands;
 class MainWindow;
 
 // Lists_Click: a click on a result line puts the result into the TEST
@@ -16,7 +17,7 @@ class MainWindow;
 class ResultList : public QObject {
     Q_OBJECT
 public:
-    explicit ResultList(MainWindow& window);
+    ResultList(MainWindow& window, HistoryCommands& history);
 
     void Lists_Click();
 
@@ -29,6 +30,7 @@ private:
     void transferCrossing(char letter);
 
     MainWindow& w_;
+    HistoryCommands& history_;
     Alternatives alternatives_;
 };
 

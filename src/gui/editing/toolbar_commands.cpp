@@ -35,15 +35,14 @@ const char* const TEST_TITLES[3] = {
 
 }  // namespace
 
-ToolbarCommands::ToolbarCommands(MainWindow& window) : w_(window) {
+ToolbarCommands::ToolbarCommands(MainWindow& window, HistoryCommands& history) : w_(window), history_(history) {
     connect(&w_, &MainWindow::buttonClicked, this, &ToolbarCommands::Tlb1_ButtonClick);
 }
 
 void ToolbarCommands::Tlb1_ButtonClick(const QString& key) {
     if (w_.session().busyLevel >= 1) return;
     clearTransientDisplay();
-    auto* history = w_.controller<HistoryCommands>();
-    history->resetIfFull();
+    history_.resetIfFull();
 
     bool isNumber = false;
     int k = key.mid(1).toInt(&isNumber);
@@ -51,9 +50,9 @@ void ToolbarCommands::Tlb1_ButtonClick(const QString& key) {
     if (k >= 0 && k <= 6)
         chooseGridMode(key, k);
     else if (k == 7)
-        history->undo();
+        history_.undo();
     else if (k == 8)
-        history->redo();
+        history_.redo();
     else if (k >= 9 && k <= 11)
         runTestTool(key, k);
     w_.pressModeButton();

@@ -5,6 +5,7 @@
 
 namespace quirvo {
 
+class HistoryCommands;
 class MainWindow;
 
 // Tlb1_ButtonClick: the toolbar chooses what a click on the grid means
@@ -13,7 +14,7 @@ class MainWindow;
 class ToolbarCommands : public QObject {
     Q_OBJECT
 public:
-    explicit ToolbarCommands(MainWindow& window);
+    ToolbarCommands(MainWindow& window, HistoryCommands& history);
 
     void Tlb1_ButtonClick(const QString& key);
 
@@ -29,6 +30,7 @@ private:
     void chooseGridMode(const QString& key, int mode);
     void runTestTool(const QString& key, int mode);
     MainWindow& w_;
+    HistoryCommands& history_;
 };
 
 }  // namespace quirvo

@@ -42,8 +42,10 @@ void showWordTool(MainWindow& w, const WordToolOutcome& o) {
 
 }  // namespace
 
-TestTools::TestTools(MainWindow& window, LanguageDataPaths paths) : w_(window), link_(std::move(paths)) {
-    connect(w_.controller<ToolbarCommands>(), &ToolbarCommands::testToolRequested, this, [this](int mode) {
+TestTools::TestTools(MainWindow& window, ToolbarCommands& toolbar, DocumentFlow& documentFlow,
+                     LanguageDataPaths paths)
+    : w_(window), link_(std::move(paths)) {
+    connect(&toolbar, &ToolbarCommands::testToolRequested, this, [this](int mode) {
         if (mode == 9) anagrammi();
         if (mode == 10) sinonimi();
         if (mode == 11) ortografia();
@@ -53,7 +55,7 @@ TestTools::TestTools(MainWindow& window, LanguageDataPaths paths) : w_(window), 
         funWord->setChecked(!checked);
         FunWord_click();
     });
-    connect(w_.controller<DocumentFlow>(), &DocumentFlow::ending, this, [this] {
+    connect(&documentFlow, &DocumentFlow::ending, this, [this] {
         if (w_.menuItem("FunWord")->isChecked()) chiudiword();
     });
 }

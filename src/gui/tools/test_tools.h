@@ -8,7 +8,9 @@
 namespace quirvo {
 
 class AnagramIndex;
+class DocumentFlow;
 class MainWindow;
+class ToolbarCommands;
 
 // The TEST field's tools: anagrams from the base dictionary, and synonyms
 // and spelling through the link to the Italian speller and thesaurus that
@@ -16,7 +18,8 @@ class MainWindow;
 class TestTools : public QObject {
     Q_OBJECT
 public:
-    explicit TestTools(MainWindow& window, LanguageDataPaths paths = {});
+    TestTools(MainWindow& window, ToolbarCommands& toolbar, DocumentFlow& documentFlow,
+              LanguageDataPaths paths = {});
     ~TestTools() override;
 
     void anagrammi();

@@ -51,7 +51,7 @@ TestWindow::TestWindow(const Files& files, StartupOptions options)
 void TestWindow::start(StartupOptions options) {
     setMessageHook([this](const ShownMessage& m) { messages.push_back(m); });
     window_ = std::make_unique<MainWindow>(options);
-    window_->controller<DocumentFlow>()->setQuitFunction([this] { ++quits; });
+    window_->controllers().documentFlow().setQuitFunction([this] { ++quits; });
     window_->show();
 }
 
