@@ -23,6 +23,24 @@ Domain::Domain(const WordTable& table, int length, std::vector<uint64_t> bits)
     } else recount();
 }
 
+Domain Domain::allWords(const WordTable& table, int length, DictMask active) {
+    Domain d;
+    d.table_ = &table;
+    d.length_ = length;
+    d.bits_ = table.wordsOf(length, active);
+    for (const uint64_t b : d.bits_) d.size_ += uint32_t(std::popcount(b));
+    if (d.listWanted()) {
+        d.becomeList();
+        d.rescanList();
+        return d;
+    }
+    d.counts_ = table.letterCounts(length, active);
+    for (int p = 0; p < length; ++p)
+        for (int x = 0; x < WordTable::LETTERS; ++x)
+            if (d.counts_[size_t(p) * WordTable::LETTERS + size_t(x)]) d.masks_[size_t(p)] |= 1u << x;
+    return d;
+}
+
 Domain::Histogram Domain::histogram(int position) const {
     Histogram h{};
     if (dense_) std::copy_n(counts_.begin() + std::ptrdiff_t(position) * WordTable::LETTERS, h.size(), h.begin());

@@ -23,6 +23,8 @@ public:
 
     Domain() = default;
     Domain(const WordTable& table, int length, std::vector<uint64_t> bits);
+    // Every word of a length in the active slots, its counts taken from the table.
+    static Domain allWords(const WordTable& table, int length, DictMask active);
 
     const WordTable& table() const { return *table_; }
     int length() const { return length_; }

@@ -4,8 +4,8 @@
 #include <string>
 #include <unordered_map>
 
-#include "core/dictionary/candidates.h"
 #include "core/fill/propagator.h"
+#include "core/fill/slot_domains.h"
 #include "core/grid/cell_codes.h"
 
 namespace quirvo {
@@ -37,8 +37,7 @@ const Domain& InsightCache::initial(const std::string& pattern) {
     auto it = byPattern_.find(pattern);
     if (it != byPattern_.end()) return it->second;
     if (byPattern_.size() >= PATTERNS_KEPT) byPattern_.clear();
-    const int length = int(pattern.size());
-    return byPattern_.emplace(pattern, Domain(table_, length, candidateBits(table_, pattern, active_))).first->second;
+    return byPattern_.emplace(pattern, patternDomain(table_, pattern, active_)).first->second;
 }
 
 // True when the grid is the last consistent one with some empty cells
