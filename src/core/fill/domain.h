@@ -10,13 +10,12 @@ namespace quirvo {
 
 inline constexpr uint32_t ALL_LETTERS = (1u << WordTable::LETTERS) - 1;
 
-// The words still open for one slot while a grid is checked or filled.
-// While there are many, a bitset over the words of the slot's length with,
-// per position and letter, the number of words that put the letter there.
-// Once few are left, a list holding each word's letters beside it, whose
-// scan finds the letters left at each position afresh. Either way the
-// letters a crossing slot may keep are known without a further scan, and
-// every change can be taken back through a Saved state.
+// The words still open for one slot while a grid is checked or filled:
+// a bitset over the words of the slot's length while there are many, a
+// list holding each word's letters beside it once few are left. Beside
+// either it keeps the letters the words put at each position, checked
+// again after every change, so a crossing slot learns what it may keep
+// without a scan. Every change can be taken back through a Saved state.
 class Domain {
 public:
     using Histogram = std::array<uint32_t, WordTable::LETTERS>;
@@ -31,7 +30,8 @@ public:
     uint32_t size() const { return size_; }
     // The letters the words put at a position, bit x for 'A' + x.
     uint32_t letters(int position) const { return masks_[size_t(position)]; }
-    // How many words put each letter at a position.
+    // How many words put each letter at a position; for a large bitset an
+    // estimate from an even sample of its blocks.
     Histogram histogram(int position) const;
     // Keeps the words whose letter at every position is among allowed[p];
     // answers the positions whose letters changed, bit p for position p.
@@ -49,15 +49,14 @@ public:
         bool dense = false;
         uint32_t size = 0;
         std::vector<uint64_t> bits;
-        std::vector<uint32_t> counts;
         std::array<uint32_t, WordTable::MAX_LENGTH> masks{};
     };
     Saved save() const;
     void restore(Saved&& saved);
 
 private:
-    uint64_t drop(uint32_t word);
-    void recount();
+    bool holdsAny(int position, int letter) const;
+    uint64_t recheckBits(uint64_t positions);
     bool listWanted() const;
     void becomeList();
     void dropFromList(uint32_t i);
@@ -70,8 +69,7 @@ private:
     int length_ = 0;
     bool dense_ = true;
     uint32_t size_ = 0;
-    std::vector<uint64_t> bits_;    // while dense
-    std::vector<uint32_t> counts_;  // while dense: length * 26
+    std::vector<uint64_t> bits_;  // while dense
     // Once a list: the words are list_[0, size_), the letters of word i at
     // listLetters_[i * length_]; dropped words move past size_.
     std::vector<uint32_t> list_;
