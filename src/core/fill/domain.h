@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "core/dictionary/word_table.h"
@@ -48,7 +49,7 @@ public:
     struct Saved {
         bool dense = false;
         uint32_t size = 0;
-        std::vector<uint64_t> bits;
+        std::shared_ptr<std::vector<uint64_t>> bits;
         std::array<uint32_t, WordTable::MAX_LENGTH> masks{};
     };
     Saved save() const;
@@ -58,7 +59,7 @@ private:
     bool holdsAny(int position, int letter) const;
     uint64_t recheckBits(uint64_t positions);
     bool listWanted() const;
-    void becomeList();
+    uint64_t becomeList();
     void dropFromList(uint32_t i);
     uint64_t rescanList();
     uint64_t restrictList(const uint32_t* allowed, uint64_t check);
@@ -69,7 +70,11 @@ private:
     int length_ = 0;
     bool dense_ = true;
     uint32_t size_ = 0;
-    std::vector<uint64_t> bits_;  // while dense
+    // While dense; shared with copies and saved states until one changes it.
+    using Bits = std::vector<uint64_t>;
+    std::shared_ptr<Bits> bits_;
+    const Bits& bits() const { return *bits_; }
+    Bits& ownBits();
     // Once a list: the words are list_[0, size_), the letters of word i at
     // listLetters_[i * length_]; dropped words move past size_.
     std::vector<uint32_t> list_;
@@ -83,8 +88,9 @@ void Domain::forEach(F&& f) const {
         for (uint32_t i = 0; i < size_; ++i) f(list_[i]);
         return;
     }
-    for (size_t b = 0; b < bits_.size(); ++b)
-        for (uint64_t rest = bits_[b]; rest; rest &= rest - 1) f(uint32_t(b * 64 + size_t(__builtin_ctzll(rest))));
+    const Bits& bits = this->bits();
+    for (size_t b = 0; b < bits.size(); ++b)
+        for (uint64_t rest = bits[b]; rest; rest &= rest - 1) f(uint32_t(b * 64 + size_t(__builtin_ctzll(rest))));
 }
 
 }  // namespace quirvo
