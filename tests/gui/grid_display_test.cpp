@@ -30,6 +30,17 @@ int redPixelsInCell(GridView* peri, const QImage& image, int row, int col) {
     return n;
 }
 
+// A dark pixel within one pixel of a grid line's point given in cells.
+bool lineAt(GridView* peri, const QImage& image, double x, double y) {
+    const QPoint at((1 + x * peri->cellWidth()) * image.devicePixelRatio(),
+                    (1 + y * peri->cellHeight()) * image.devicePixelRatio());
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (image.valid(at + QPoint(dx, dy)) && image.pixelColor(at + QPoint(dx, dy)).value() < 60)
+                return true;
+    return false;
+}
+
 }  // namespace
 
 class GridDisplayTest : public QObject {
@@ -110,6 +121,22 @@ private slots:
         QVERIFY(w->session().metrics.dimv < ZoomCommands::MIN_CELL_TWIPS / 0.9 + 1);
         QVERIFY(w->peri()->letterHeightInCells(w->session().metrics.dimLet) <= 1.0 ||
                 w->session().metrics.dimLet <= MainWindow::MIN_LETTER_POINTS);
+    }
+
+    void everyCellShowsItsFourEdgesAtEveryZoom() {
+        TestWindow w;
+        w.createGrid(3, 4);
+        for (const char* zoom : {"", "Ingrandisci", "Riduci", "Riduci", "Riduci"}) {
+            if (*zoom) w->menuItem(zoom)->trigger();
+            const QImage image = snapshot(w->peri());
+            for (int r = 0; r < 3; ++r)
+                for (int c = 0; c < 4; ++c) {
+                    QVERIFY2(lineAt(w->peri(), image, c + 0.5, r), zoom);
+                    QVERIFY2(lineAt(w->peri(), image, c + 0.5, r + 1), zoom);
+                    QVERIFY2(lineAt(w->peri(), image, c, r + 0.5), zoom);
+                    QVERIFY2(lineAt(w->peri(), image, c + 1, r + 0.5), zoom);
+                }
+        }
     }
 
     void shortRowsShowBlankCells() {
