@@ -5,6 +5,7 @@
 
 #include "core/dictionary/dictionary.h"
 #include "core/dictionary/search_index.h"
+#include "core/document/definitions.h"
 #include "core/grid/change_history.h"
 #include "core/grid/grid.h"
 
@@ -42,6 +43,7 @@ struct SlotState {
 // globals.
 struct Session {
     Grid grid;
+    Definitions definitions;  // the setter's definitions of the grid's words
     int16_t curRow = 0, curCol = 0;
     SlotState slot;
 

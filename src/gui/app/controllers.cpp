@@ -1,5 +1,7 @@
 #include "gui/app/controllers.h"
 
+#include "gui/definitions/definitions_editor.h"
+#include "gui/definitions/definitions_panel.h"
 #include "gui/dictionary/dictionary_activation.h"
 #include "gui/dictionary/dictionary_loading.h"
 #include "gui/dictionary/search_commands.h"
@@ -28,6 +30,9 @@ void Controllers::build(MainWindow& window) {
     owned_.push_back(std::make_unique<DocumentFlow>(window));
     owned_.push_back(std::make_unique<SearchCommands>(window));
     owned_.push_back(std::make_unique<TestTools>(window));
+    auto definitions = std::make_unique<DefinitionsEditor>(window);
+    new DefinitionsPanel(window, *definitions);  // a dock of the window, which owns it
+    owned_.push_back(std::move(definitions));
 }
 
 Controllers::~Controllers() = default;

@@ -88,6 +88,10 @@ signals:
     void buttonClicked(const QString& key);
     // Asked to close (window close box): the document flow decides.
     void closeRequested();
+    // After every full repaint, which follows every change of the grid.
+    void gridRepainted();
+    // A new or opened grid has been set up on screen.
+    void gridStarted();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

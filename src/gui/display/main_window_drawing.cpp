@@ -17,6 +17,7 @@ void MainWindow::rinfresca() {
             if (g.cell(r, c) == ALT_BLACK_CELL) g.setCell(r, c, BLACK_CELL);
     peri_->clearOverlays();
     numera();
+    emit gridRepainted();
 }
 
 void MainWindow::numera() { peri_->setNumbersShown(menuItem("Numerare")->isChecked()); }
@@ -70,6 +71,7 @@ void MainWindow::inizio() {
     stb1_->setText(1, " Per lavorare nel Cruciverba usare i Bottoni in alto a destra ");
     for (int panel = 2; panel <= 4; ++panel) stb1_->setText(panel, " ");
     stb1_->setRaised(2, true);
+    emit gridStarted();
 }
 
 }  // namespace quirvo

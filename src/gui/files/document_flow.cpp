@@ -95,7 +95,7 @@ void DocumentFlow::Salva_Click() {
         return;
     }
     const QString path = q(s_.filePath);
-    const QString error = saveGridPath(path, s_.grid);
+    const QString error = saveGridPath(path, s_.grid, s_.definitions);
     if (!error.isEmpty()) {
         reportSaveFailure(path, error, &w_);
         return;
@@ -180,6 +180,7 @@ void DocumentFlow::createGrid(int rows, int cols) {
     w_.nuovoschema();
     g.maxWordLen = static_cast<int16_t>(std::max(rows, cols));
     for (std::string& row : g.gridRows) row.assign(cols, EMPTY_CELL);
+    s_.definitions = {};
     s_.filePath.clear();
     w_.setCaptionFile("(nuovo file)");
     setSaveCommands(false, true);
@@ -210,16 +211,19 @@ bool DocumentFlow::openChosen(const QString& chosenPath) {
                     QMessageBox::Warning);
         return false;
     }
+    CompanionRead companion = readCompanionPath(chosenPath);
     s_.filePath = chosenPath.toStdString();
     w_.nuovoschema();
     s_.grid = std::move(read.grid);
+    s_.definitions.assign(s_.grid, std::move(companion.definitions));
     w_.inizio();
+    if (!companion.warning.isEmpty()) showMessage(&w_, "Attenzione!", companion.warning, QMessageBox::Warning);
     return true;
 }
 
 bool DocumentFlow::saveChosen(const QString& chosenPath) {
     const QString target = q(withGridExtension(chosenPath.toStdString()));
-    const QString error = saveGridPath(target, s_.grid);
+    const QString error = saveGridPath(target, s_.grid, s_.definitions);
     if (!error.isEmpty()) {
         reportSaveFailure(target, error, form0b_);
         return false;
