@@ -113,6 +113,37 @@ private slots:
         QCOMPARE(w->session().metrics.dimv, int16_t(qRound(initial * 0.9)));
     }
 
+    // "+" is unshifted on the Italian main keyboard and shifted on the US
+    // one; the keypad has its own keys. Alt never zooms.
+    void zoomKeysOfEveryLayout() {
+        TestWindow w;
+        w.createGrid(3, 3);
+        const Qt::KeyboardModifiers ctrl = Qt::ControlModifier, shift = Qt::ShiftModifier,
+                                    keypad = Qt::KeypadModifier, alt = Qt::AltModifier;
+        const struct {
+            Qt::Key key;
+            Qt::KeyboardModifiers mods;
+            double factor;
+        } keys[] = {
+            {Qt::Key_Plus, ctrl, 1.1},          {Qt::Key_Plus, ctrl | shift, 1.1},
+            {Qt::Key_Equal, ctrl, 1.1},         {Qt::Key_Plus, ctrl | keypad, 1.1},
+            {Qt::Key_Minus, ctrl | keypad, 0.9}, {Qt::Key_Minus, ctrl, 0.9},
+            {Qt::Key_Plus, ctrl | alt, 1.0},    {Qt::Key_Plus, Qt::NoModifier, 1.0},
+            {Qt::Key_Minus, ctrl | shift, 1.0}, {Qt::Key_0, ctrl | shift, 1.0},
+        };
+        w->textb()->setFocus();
+        for (const auto& k : keys) {
+            const int16_t before = w->session().metrics.dimv;
+            QTest::keyClick(w->textb(), k.key, k.mods);
+            QCOMPARE(w->session().metrics.dimv, int16_t(qRound(before * k.factor)));
+        }
+        QTest::keyClick(w->peri(), Qt::Key_0, ctrl | keypad);
+        const int16_t start = w->session().metrics.dimv;
+        QTest::keyClick(w->peri(), Qt::Key_Plus, ctrl);
+        QTest::keyClick(w->peri(), Qt::Key_0, ctrl | keypad);
+        QCOMPARE(w->session().metrics.dimv, start);
+    }
+
     void reducingForeverStillEnds() {
         TestWindow w;
         w.createGrid(2, 2);

@@ -64,7 +64,7 @@ void MainWindowBuilder::buildMenus() {
     }
     addItem(dizper, "Indirdiz", "Vedi Contenuto...");
     tools->addSeparator();
-    addItem(tools, "FunWord", "Attivazione Funzioni MS Word", true);
+    addItem(tools, "FunWord", "Attivazione Funzioni Linguistiche (sinonimi, ortografia)", true);
 
     QAction* help = bar->addAction("Aiuto F1");
     help->setObjectName("AiutoF1");
