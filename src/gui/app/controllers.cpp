@@ -13,6 +13,7 @@
 #include "gui/editing/suggestion_requests.h"
 #include "gui/editing/toolbar_commands.h"
 #include "gui/files/document_flow.h"
+#include "gui/publish/publish_commands.h"
 #include "gui/tools/test_tools.h"
 
 namespace quirvo {
@@ -28,6 +29,7 @@ void Controllers::build(MainWindow& window) {
     owned_.push_back(std::make_unique<ResultList>(window));
     owned_.push_back(std::make_unique<SuggestionRequests>(window));
     owned_.push_back(std::make_unique<DocumentFlow>(window));
+    owned_.push_back(std::make_unique<PublishCommands>(window));
     owned_.push_back(std::make_unique<SearchCommands>(window));
     owned_.push_back(std::make_unique<TestTools>(window));
     auto definitions = std::make_unique<DefinitionsEditor>(window);

@@ -192,6 +192,18 @@ void DocumentFlow::createGrid(int rows, int cols) {
     if (form0a_) form0a_->close();
 }
 
+void DocumentFlow::adoptGrid(Grid grid, Definitions definitions) {
+    w_.nuovoschema();
+    s_.grid = std::move(grid);
+    s_.definitions = std::move(definitions);
+    s_.filePath.clear();
+    w_.setCaptionFile("(nuovo file)");
+    setSaveCommands(false, true);
+    s_.saveAsPending = 0;
+    gridReplaced();
+    w_.inizio();
+}
+
 void DocumentFlow::chooserConfirmed(const QString& chosenPath) {
     if (!form0b_) return;
     if (busy()) {
