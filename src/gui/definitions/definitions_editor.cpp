@@ -5,6 +5,7 @@
 
 #include "core/session.h"
 #include "gui/app/main_window.h"
+#include "gui/document/grid_document.h"
 
 namespace quirvo {
 
@@ -37,7 +38,7 @@ private:
 
 DefinitionsEditor::DefinitionsEditor(MainWindow& window)
     : w_(window), s_(window.session()), stack_(new QUndoStack(this)) {
-    connect(&w_, &MainWindow::gridRepainted, this, &DefinitionsEditor::follow);
+    connect(&w_.document(), &GridDocument::cellsChanged, this, &DefinitionsEditor::follow);
     connect(&w_, &MainWindow::gridStarted, this, &DefinitionsEditor::restart);
 }
 

@@ -16,6 +16,7 @@
 #include "gui/definitions/definitions_editor.h"
 #include "gui/definitions/statistics_text.h"
 #include "gui/display/grid_view.h"
+#include "gui/document/grid_document.h"
 
 namespace quirvo {
 
@@ -79,7 +80,7 @@ DefinitionsPanel::DefinitionsPanel(MainWindow& window, DefinitionsEditor& editor
     }
     keys_.resize(3);
     connect(&editor, &DefinitionsEditor::changed, this, &DefinitionsPanel::refresh);
-    connect(&window, &MainWindow::gridRepainted, this, &DefinitionsPanel::refresh);
+    connect(&window.document(), &GridDocument::cellsChanged, this, &DefinitionsPanel::refresh);
     connect(list_, &QTreeWidget::itemChanged, this, &DefinitionsPanel::edited);
     connect(list_, &QTreeWidget::itemClicked, this, &DefinitionsPanel::picked);
     connect(list_, &QTreeWidget::itemActivated, this,
