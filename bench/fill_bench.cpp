@@ -26,6 +26,7 @@
 #include <fstream>
 #include <map>
 #include <numeric>
+#include <set>
 #include <sstream>
 
 #include "child_process.h"
@@ -109,7 +110,12 @@ public:
 
 // One letter typed into the empty cell nearest the middle of the grid
 // that keeps an option at the fixpoint: its first such letter.
-Grid withOneLetterTyped(const Grid& grid, const InsightReport& report) {
+struct Keystroke {
+    Grid grid;          // the grid with the letter
+    std::string label;  // "row,col=L", 0-based
+};
+
+Keystroke oneLetterTyped(const Grid& grid, const InsightReport& report) {
     int best = -1, bestDistance = 1 << 30;
     for (int r = 0; r < grid.rowCount; ++r)
         for (int c = 0; c < grid.colCount; ++c) {
@@ -118,19 +124,25 @@ Grid withOneLetterTyped(const Grid& grid, const InsightReport& report) {
             const int distance = std::abs(2 * r - grid.rowCount) + std::abs(2 * c - grid.colCount);
             if (distance < bestDistance) best = cell, bestDistance = distance;
         }
-    Grid typed = grid;
+    Keystroke typed{grid, "no cell"};
     if (best < 0) return typed;
-    const uint32_t letters = report.remaining[size_t(best)];
-    typed.setCell(best / grid.colCount, best % grid.colCount, char('A' + __builtin_ctz(letters)));
+    const int row = best / grid.colCount, col = best % grid.colCount;
+    const char letter = char('A' + __builtin_ctz(report.remaining[size_t(best)]));
+    typed.grid.setCell(row, col, letter);
+    typed.label = std::to_string(row) + "," + std::to_string(col) + "=" + letter;
     return typed;
 }
 
-void registerInsight(const std::string& name) {
-    const std::string stem = "insight/" + name;
-    benchmark::RegisterBenchmark((stem + "/typed").c_str(), [name](benchmark::State& state) {
-        const Grid before = readGrid(name);
+// A recompute after one changed cell: the check of the grid before the
+// change runs untimed ahead of each timed check of the grid after it.
+void registerChange(const std::string& name, const char* change, bool typed) {
+    benchmark::RegisterBenchmark(("insight/" + name + "/" + change).c_str(), [name, typed](benchmark::State& state) {
+        const Grid grid = readGrid(name);
         Insight live(defaults().table, defaults().active);
-        const Grid after = withOneLetterTyped(before, live.check(before));
+        const Keystroke key = oneLetterTyped(grid, live.check(grid));
+        const Grid& before = typed ? grid : key.grid;
+        const Grid& after = typed ? key.grid : grid;
+        state.SetLabel(key.label);
         for (auto _ : state) {
             state.PauseTiming();
             live.check(before);
@@ -138,18 +150,12 @@ void registerInsight(const std::string& name) {
             benchmark::DoNotOptimize(live.check(after));
         }
     })->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark((stem + "/erased").c_str(), [name](benchmark::State& state) {
-        const Grid before = readGrid(name);
-        Insight live(defaults().table, defaults().active);
-        const Grid after = withOneLetterTyped(before, live.check(before));
-        for (auto _ : state) {
-            state.PauseTiming();
-            live.check(after);
-            state.ResumeTiming();
-            benchmark::DoNotOptimize(live.check(before));
-        }
-    })->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark((stem + "/first").c_str(), [name](benchmark::State& state) {
+}
+
+void registerInsight(const std::string& name) {
+    registerChange(name, "typed", true);
+    registerChange(name, "erased", false);
+    benchmark::RegisterBenchmark(("insight/" + name + "/first").c_str(), [name](benchmark::State& state) {
         const Grid grid = readGrid(name);
         const Defaults& d = defaults();
         InsightReport report;
@@ -215,7 +221,7 @@ ProcessFill qxwProcess(const std::string& name) {
                         settings.qxwSeconds);
     ProcessFill fill{"exit " + std::to_string(run.exitCode), run.wallSeconds, run.cpuSeconds};
     if (!run.started) fill.result = "not started";
-    else if (run.capped) fill.result = "no fill in " + std::to_string(int(settings.qxwSeconds)) + " s";
+    else if (run.capped) fill.result = "no fill in " + std::to_string(int(settings.qxwSeconds)) + " s CPU";
     else if (run.exitCode == 4) fill.result = "no fill";
     else if (run.exitCode == 0) {
         size_t words = 0;  // one line "Wn WORD" per slot
@@ -306,7 +312,11 @@ void printComparison() {
     std::printf("\nautofill as whole processes, same grids and word list (seconds wall / CPU):\n");
     std::printf("%-14s %-22s %8s %8s   %-22s %8s %8s %9s\n", "grid", "quirvo-diz fill", "wall", "cpu", "qxw -b", "wall",
                 "cpu", "qxw/ours");
-    for (const auto& [name, ours] : quirvoFills) {
+    std::set<std::string> grids;
+    for (const auto* fills : {&quirvoFills, &qxwFills})
+        for (const auto& fill : *fills) grids.insert(fill.first);
+    for (const std::string& name : grids) {
+        const ProcessFill ours = quirvoFills.count(name) ? quirvoFills[name] : ProcessFill{"not run"};
         const ProcessFill theirs = qxwFills.count(name) ? qxwFills[name] : ProcessFill{"not run"};
         std::printf("%-14s %-22s %8.2f %8.2f   %-22s %8.2f %8.2f", name.c_str(), ours.result.c_str(), ours.wall,
                     ours.cpu, theirs.result.c_str(), theirs.wall, theirs.cpu);
