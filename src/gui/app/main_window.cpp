@@ -28,7 +28,7 @@ MainWindow::MainWindow(StartupOptions options, QWidget* parent)
     : QMainWindow(parent), options_(std::move(options)), twips_(options_.screenTwips) {
     setObjectName("Form1");
     initResources();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) resize(screen->availableGeometry().size());
+    placeOnScreen();
     const bool narrow = twips_.screenWidth() < 12000;
     session_.Im2 = narrow ? -1 : 0;
     MainWindowBuilder builder(*this, twips_);
@@ -40,6 +40,7 @@ MainWindow::MainWindow(StartupOptions options, QWidget* parent)
         pressModeButton();
         emit buttonClicked(action->objectName());
     });
+    connect(&document_, &GridDocument::cellsChanged, this, &MainWindow::rinfresca);
     connect(stb1_, &StatusPanels::panelClicked, this, &MainWindow::stb1PanelClick);
     connect(timer2_, &QTimer::timeout, this, &MainWindow::timer2Timer);
     connect(menuItem("AiutoF1"), &QAction::triggered, this, [] { HelpWindow::setContext(1000); });
@@ -73,11 +74,20 @@ void MainWindow::formLoad() {
     setBusyPointer(true);
     timer0_->start();
     HelpWindow::setContext(1000);
-    session_.wordItalian = 1;
-    QString folder = QDir::currentPath();
-    session_.programFolder = folder.toStdString();
-    if (!folder.endsWith('/')) folder += '/';
-    session_.wordDocPath = (folder + "~cruci.doc").toStdString();
+    session_.programFolder = QDir::currentPath().toStdString();
+}
+
+// The program shows the window maximised; un-maximised it comes back as a
+// window well inside the screen, centred on it.
+void MainWindow::placeOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    const QSize size = QSize(std::max(1024, area.width() * 85 / 100), std::max(700, area.height() * 85 / 100))
+                           .boundedTo(area.size());
+    QRect placed(QPoint(), size);
+    placed.moveCenter(area.center());
+    setGeometry(placed);
 }
 
 QAction* MainWindow::menuItem(const QString& name) const {
@@ -144,11 +154,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (session_.busyLevel <= 0) emit closeRequested();
 }
 
+namespace {
+
 // The zoom item of a key pressed with Ctrl, or null. The "+" of the main
 // keyboard needs Shift on some layouts (the US one) and not on others (the
 // Italian one); "=" is the unshifted key that bears it on the US layout.
 // The keypad's keys count as well; Alt and any other key do not.
-static const char* zoomItem(const QKeyEvent& key) {
+const char* zoomItem(const QKeyEvent& key) {
     const Qt::KeyboardModifiers mods = key.modifiers() & ~Qt::KeypadModifier;
     const bool keypad = key.modifiers() & Qt::KeypadModifier;
     if (mods == (Qt::ControlModifier | Qt::ShiftModifier) && !keypad)
@@ -162,6 +174,8 @@ static const char* zoomItem(const QKeyEvent& key) {
     default: return nullptr;
     }
 }
+
+}  // namespace
 
 // The zoom keys act whichever control has the focus.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -6,14 +6,17 @@
 
 #include "core/session.h"
 #include "gui/app/controllers.h"
+#include "gui/app/pattern_label.h"
 #include "gui/app/startup_options.h"
 #include "gui/app/twips.h"
+#include "gui/document/grid_document.h"
 
 class QAction;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QScrollArea;
 class QTimer;
 class QToolBar;
 
@@ -34,12 +37,14 @@ public:
     ~MainWindow() override;
 
     Session& session() { return session_; }
+    // Every change to cells goes through it; the picture follows its signal.
+    GridDocument& document() { return document_; }
     const StartupOptions& options() const { return options_; }
 
     GridView* peri() const { return peri_; }
     StatusPanels* stb1() const { return stb1_; }
     QListWidget* lists() const { return lists_; }
-    QLabel* texta() const { return texta_; }
+    PatternLabel* texta() const { return texta_; }
     QLineEdit* textb() const { return textb_; }
     QPushButton* command(int n) const { return commands_[n - 1]; }  // Command1..Command4
     QAction* button(const QString& key) const { return buttons_.value(key); }  // "a0".."a12"
@@ -59,6 +64,14 @@ public:
     void nuovoschema();
     void inizio();
     void disponi();
+    // Places the controls from the window's own size; disponi and every
+    // resize of the window call it.
+    void placeControls();
+    // The cell size and fonts a grid set-up starts from: cells of screen
+    // width x 0.03, or smaller cells and fonts in proportion when the grid
+    // would not fit between its corner and the window's right edge and
+    // status bar.
+    void applyInitialCellSize();
     // Sizes the picture from dimv, dimo and the grid; false (and nothing
     // resized) when a side would reach the 16-bit limit of 32766 twips.
     bool resizeGridPicture();
@@ -96,15 +109,21 @@ protected:
 
 private:
     friend class MainWindowBuilder;
+    void placeOnScreen();
     void formLoad();
     void stb1PanelClick(int panel);
     void timer2Timer();
+    int clientHeight() const;
     int listHeight(double topTwips) const;
+    void placeButtonRow(double topTwips);
+    QSize gridRoom() const;  // pixels from the grid's corner to the right edge and the status bar
 
     StartupOptions options_;
     Twips twips_;
     Session session_;
+    GridDocument document_{session_};
     GridView* peri_ = nullptr;
+    QScrollArea* periArea_ = nullptr;  // scrolls the grid once it is larger than its room
     StatusPanels* stb1_ = nullptr;
     QListWidget* lists_ = nullptr;
     QToolBar* tlb1_ = nullptr;
@@ -112,7 +131,7 @@ private:
     QLabel* secCar_ = nullptr;
     QLabel* label1_ = nullptr;
     QLabel* label3_ = nullptr;
-    QLabel* texta_ = nullptr;
+    PatternLabel* texta_ = nullptr;
     QLineEdit* textb_ = nullptr;
     QLabel* picture1_ = nullptr;
     QAction* picture1Slot_ = nullptr;

@@ -1,6 +1,7 @@
 // The grid picture's drawing procedures of the main window.
 #include <QAction>
 #include <QLabel>
+#include <QScrollArea>
 
 #include "core/common/rounding.h"
 #include "core/grid/cell_codes.h"
@@ -24,8 +25,10 @@ void MainWindow::numera() { peri_->setNumbersShown(menuItem("Numerare")->isCheck
 void MainWindow::evidenzia() {
     const Outline& o = session_.outline;
     peri_->addOutline(QRectF(o.cx, o.cy, o.LAX, o.LAY), QColor(255, 0, 0));
+    // A grid larger than its room scrolls to the first cell of what is outlined.
+    const double w = peri_->cellWidth(), h = peri_->cellHeight();
+    periArea_->ensureVisible(int(1 + (o.cx + 0.5) * w), int(1 + (o.cy + 0.5) * h), int(w), int(h));
     peri_->repaint();
-    session_.lastOutline = o;
 }
 
 void MainWindow::nuovoschema() {
@@ -59,8 +62,10 @@ void MainWindow::inizio() {
     menuItem("Numerare")->setChecked(true);
     setGridToolsEnabled(true);
     peri_->setVisible(true);
-    const GridMetrics& m = session_.metrics;
-    peri_->move(twips_.toPixelsX(m.orx - 1), twips_.toPixelsY(m.ory - 1));
+    // disponi put the grid's room at (orx - 1, ory - 1); the grid starts
+    // at its corner, at the size that fits it.
+    periArea_->ensureVisible(0, 0);
+    applyInitialCellSize();
     resizeGridPicture();
     fitLetterFont();
     rinfresca();

@@ -21,12 +21,14 @@ void HistoryCommands::announceFailure() {
 }
 
 void HistoryCommands::aggior(char carm) {
-    Session& s = w_.session();
-    const RecordOutcome outcome = quirvo::aggior(s.grid, s.history, s.curRow, s.curCol, carm);
+    const Session& s = w_.session();
+    write({{s.curRow, s.curCol, carm}});
+}
+
+void HistoryCommands::write(const std::vector<CellWrite>& writes) {
+    const RecordOutcome outcome = w_.document().write(writes);
     if (outcome.historyReset) announceReset();
-    if (!outcome.recorded) return;
-    w_.button("a7")->setEnabled(true);
-    s.gridModified = 1;
+    if (outcome.recorded) w_.button("a7")->setEnabled(true);
 }
 
 void HistoryCommands::resetIfFull() {
@@ -38,7 +40,6 @@ void HistoryCommands::resetIfFull() {
 
 void HistoryCommands::showWalk(const HistoryWalk& walk) {
     Session& s = w_.session();
-    w_.rinfresca();
     for (const auto& [row, col] : walk.changedCells) {
         s.curRow = static_cast<int16_t>(row);
         s.curCol = static_cast<int16_t>(col);
@@ -49,9 +50,8 @@ void HistoryCommands::showWalk(const HistoryWalk& walk) {
 void HistoryCommands::undo() {
     Session& s = w_.session();
     s.priclk = 0;
-    const HistoryWalk walk = undoGroup(s.grid, s.history);
+    const HistoryWalk walk = w_.document().undo();
     if (walk.failed) {
-        w_.rinfresca();
         announceFailure();
         return;
     }
@@ -66,9 +66,8 @@ void HistoryCommands::undo() {
 void HistoryCommands::redo() {
     Session& s = w_.session();
     s.priclk = 0;
-    const HistoryWalk walk = redoGroup(s.grid, s.history);
+    const HistoryWalk walk = w_.document().redo();
     if (walk.failed) {
-        w_.rinfresca();
         announceFailure();
         return;
     }
@@ -81,10 +80,7 @@ void HistoryCommands::redo() {
 }
 
 void HistoryCommands::takeBack() {
-    Session& s = w_.session();
-    const HistoryWalk walk = undoGroup(s.grid, s.history);
-    w_.rinfresca();
-    if (walk.failed) announceFailure();
+    if (w_.document().undo().failed) announceFailure();
 }
 
 }  // namespace quirvo

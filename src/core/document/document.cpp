@@ -1,0 +1,18 @@
+#include "core/document/document.h"
+
+namespace quirvo {
+
+WriteOutcome writeCells(Document& document, const std::vector<CellWrite>& writes) {
+    WriteOutcome outcome;
+    for (const CellWrite& w : writes) {
+        const char before = document.grid.cell(w.row, w.col);
+        const RecordOutcome one = aggior(document.grid, document.history, w.row, w.col, w.code);
+        outcome.record.recorded |= one.recorded;
+        outcome.record.historyReset |= one.historyReset;
+        if (document.grid.cell(w.row, w.col) != before) outcome.changedCells.emplace_back(w.row, w.col);
+    }
+    if (outcome.record.recorded) document.gridModified = 1;
+    return outcome;
+}
+
+}  // namespace quirvo
