@@ -75,7 +75,9 @@ TEST(Insight, RememberedChecksAgreeWithFreshOnes) {
         for (const InsightReport& again : {cached.check(grid), cached.check(grid)}) {
             EXPECT_EQ(cells(again.dead), cells(fresh.dead));
             EXPECT_EQ(cells(again.forced), cells(fresh.forced));
-            if (fresh.consistent) EXPECT_EQ(again.remaining, fresh.remaining);
+            if (fresh.consistent) {
+                EXPECT_EQ(again.remaining, fresh.remaining);
+            }
             EXPECT_EQ(again.options, fresh.options);
             EXPECT_EQ(again.consistent, fresh.consistent);
         }
