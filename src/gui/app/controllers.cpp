@@ -1,5 +1,7 @@
 #include "gui/app/controllers.h"
 
+#include "gui/definitions/definitions_editor.h"
+#include "gui/definitions/definitions_panel.h"
 #include "gui/dictionary/dictionary_activation.h"
 #include "gui/dictionary/dictionary_loading.h"
 #include "gui/dictionary/search_commands.h"
@@ -11,6 +13,7 @@
 #include "gui/editing/suggestion_requests.h"
 #include "gui/editing/toolbar_commands.h"
 #include "gui/files/document_flow.h"
+#include "gui/publish/publish_commands.h"
 #include "gui/tools/test_tools.h"
 
 namespace quirvo {
@@ -26,8 +29,12 @@ void Controllers::build(MainWindow& window) {
     owned_.push_back(std::make_unique<ResultList>(window));
     owned_.push_back(std::make_unique<SuggestionRequests>(window));
     owned_.push_back(std::make_unique<DocumentFlow>(window));
+    owned_.push_back(std::make_unique<PublishCommands>(window));
     owned_.push_back(std::make_unique<SearchCommands>(window));
     owned_.push_back(std::make_unique<TestTools>(window));
+    auto definitions = std::make_unique<DefinitionsEditor>(window);
+    new DefinitionsPanel(window, *definitions);  // a dock of the window, which owns it
+    owned_.push_back(std::move(definitions));
 }
 
 Controllers::~Controllers() = default;
