@@ -1,5 +1,7 @@
 #include "gui/app/controllers.h"
 
+#include "gui/definitions/definitions_editor.h"
+#include "gui/definitions/definitions_panel.h"
 #include "gui/dictionary/dictionary_activation.h"
 #include "gui/dictionary/dictionary_loading.h"
 #include "gui/dictionary/search_commands.h"
@@ -11,6 +13,7 @@
 #include "gui/editing/suggestion_requests.h"
 #include "gui/editing/toolbar_commands.h"
 #include "gui/files/document_flow.h"
+#include "gui/publish/publish_commands.h"
 #include "gui/tools/test_tools.h"
 
 namespace quirvo {
@@ -26,8 +29,12 @@ Controllers::Controllers(MainWindow& window)
       keyboard_(std::make_unique<GridKeyboard>(window, *history_)),
       mouse_(std::make_unique<GridMouse>(window, *history_, *suggestions_, *keyboard_)),
       results_(std::make_unique<ResultList>(window, *history_)),
+      publish_(std::make_unique<PublishCommands>(window, *documentFlow_)),
       search_(std::make_unique<SearchCommands>(window)),
-      testTools_(std::make_unique<TestTools>(window, *toolbar_, *documentFlow_)) {}
+      testTools_(std::make_unique<TestTools>(window, *toolbar_, *documentFlow_)),
+      definitions_(std::make_unique<DefinitionsEditor>(window)) {
+    new DefinitionsPanel(window, *definitions_);  // a dock of the window, which owns it
+}
 
 Controllers::~Controllers() = default;
 

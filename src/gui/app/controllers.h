@@ -4,6 +4,7 @@
 
 namespace quirvo {
 
+class DefinitionsEditor;
 class DictionaryActivation;
 class DictionaryLoading;
 class DocumentFlow;
@@ -11,6 +12,7 @@ class GridKeyboard;
 class GridMouse;
 class HistoryCommands;
 class MainWindow;
+class PublishCommands;
 class ResultList;
 class SearchCommands;
 class SuggestionRequests;
@@ -30,6 +32,7 @@ public:
     DocumentFlow& documentFlow() const { return *documentFlow_; }
     ToolbarCommands& toolbar() const { return *toolbar_; }
     GridKeyboard& keyboard() const { return *keyboard_; }
+    PublishCommands& publish() const { return *publish_; }
 
 private:
     std::unique_ptr<ZoomCommands> zoom_;
@@ -42,8 +45,10 @@ private:
     std::unique_ptr<GridKeyboard> keyboard_;
     std::unique_ptr<GridMouse> mouse_;
     std::unique_ptr<ResultList> results_;
+    std::unique_ptr<PublishCommands> publish_;
     std::unique_ptr<SearchCommands> search_;
     std::unique_ptr<TestTools> testTools_;
+    std::unique_ptr<DefinitionsEditor> definitions_;
 };
 
 }  // namespace quirvo
