@@ -88,6 +88,8 @@ signals:
     void buttonClicked(const QString& key);
     // Asked to close (window close box): the document flow decides.
     void closeRequested();
+    // rinfresca ran: every change of the grid ends with it.
+    void gridRefreshed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -61,6 +61,11 @@ QPointF GridView::toCells(QPointF pixels) const {
     return {(pixels.x() - 1) / cellW_, (pixels.y() - 1) / cellH_};
 }
 
+void GridView::setCheckMarks(CheckMarks marks) {
+    marks_ = std::move(marks);
+    update();
+}
+
 QRectF GridView::cellRect(double x, double y, double w, double h) const {
     return QRectF(1 + x * cellW_, 1 + y * cellH_, w * cellW_, h * cellH_);
 }
@@ -70,6 +75,8 @@ void GridView::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), Qt::white);
     const Grid& g = session_.grid;
     if (!g.exists()) return;
+    const CellRectFn toPixels = [this](double x, double y, double w, double h) { return cellRect(x, y, w, h); };
+    paintDeadCells(p, marks_, toPixels);
     p.setPen(QPen(Qt::black, 1));
     for (int i = 0; i <= g.rowCount; ++i)
         p.drawLine(cellRect(0, i, 0, 0).topLeft(), cellRect(g.colCount, i, 0, 0).topLeft());
@@ -77,6 +84,7 @@ void GridView::paintEvent(QPaintEvent*) {
         p.drawLine(cellRect(j, 0, 0, 0).topLeft(), cellRect(j, g.rowCount, 0, 0).topLeft());
     paintCells(p);
     paintNumbers(p);
+    paintCheckOverlay(p, marks_, toPixels, session_.metrics.dimLet);
     paintOverlays(p);
 }
 

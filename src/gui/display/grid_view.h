@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "core/session.h"
+#include "gui/display/check_marks.h"
 
 namespace quirvo {
 
@@ -42,6 +43,10 @@ public:
 
     QPointF toCells(QPointF pixels) const;
 
+    // The grid check's marks stay until replaced; a repaint keeps them.
+    void setCheckMarks(CheckMarks marks);
+    const CheckMarks& checkMarks() const { return marks_; }
+
 signals:
     void mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers mods, double x, double y);
     void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, double x, double y);
@@ -70,6 +75,7 @@ private:
     bool pressedInside_ = false;
     QVector<Overlay> overlays_;
     std::optional<QRectF> drag_;
+    CheckMarks marks_;
 };
 
 QFont gridFont(double points);
