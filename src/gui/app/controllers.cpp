@@ -11,6 +11,9 @@
 #include "gui/editing/suggestion_requests.h"
 #include "gui/editing/toolbar_commands.h"
 #include "gui/files/document_flow.h"
+#include "gui/fill/fill_commands.h"
+#include "gui/fill/live_check.h"
+#include "gui/fill/suggestion_shading.h"
 #include "gui/tools/test_tools.h"
 
 namespace quirvo {
@@ -28,6 +31,10 @@ void Controllers::build(MainWindow& window) {
     owned_.push_back(std::make_unique<DocumentFlow>(window));
     owned_.push_back(std::make_unique<SearchCommands>(window));
     owned_.push_back(std::make_unique<TestTools>(window));
+    auto check = std::make_unique<LiveCheck>(window, wordTables_);
+    owned_.push_back(std::make_unique<SuggestionShading>(window, wordTables_, *check));
+    owned_.push_back(std::move(check));
+    owned_.push_back(std::make_unique<FillCommands>(window, wordTables_));
 }
 
 Controllers::~Controllers() = default;

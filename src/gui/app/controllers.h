@@ -5,6 +5,8 @@
 
 #include <QObject>
 
+#include "gui/fill/word_table_source.h"
+
 namespace quirvo {
 
 class MainWindow;
@@ -27,6 +29,7 @@ public:
     }
 
 private:
+    WordTableSource wordTables_;  // shared by the grid check and the fill
     std::vector<std::unique_ptr<QObject>> owned_;
 };
 

@@ -19,6 +19,8 @@ public:
 
     // Writes carm into the current cell (curRow, curCol) and records it.
     void aggior(char carm);
+    // Writes many cells as one change group (a fill of the grid).
+    void aggiorBulk(const std::vector<CellChange>& changes);
     void undo();
     void redo();
     // The latest group taken back without outlines, button or panel changes.

@@ -9,7 +9,7 @@ namespace quirvo {
 // What "Opzioni di Riempimento" sets for "Riempi Schema" and "Riempi
 // Parola"; they last for the run, like the menus' check marks. A fill never
 // repeats a word, so that is no option.
-struct FillOptions {
+struct FillSettings {
     static constexpr int DEFAULT_SECONDS = 60;
     int seconds = DEFAULT_SECONDS;
     bool improve = false;  // keep searching until the time limit for a cheaper fill

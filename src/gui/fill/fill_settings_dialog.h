@@ -4,7 +4,7 @@
 #include <array>
 
 #include "core/dictionary/dictionary.h"
-#include "gui/fill/fill_options.h"
+#include "gui/fill/fill_settings.h"
 
 class QCheckBox;
 class QSpinBox;
@@ -13,15 +13,15 @@ namespace quirvo {
 
 // "Opzioni di Riempimento": the time limit, the improve mode and the
 // dictionaries the fill may use. Not modal; OK writes the options back.
-class FillOptionsDialog : public QDialog {
+class FillSettingsDialog : public QDialog {
     Q_OBJECT
 public:
-    FillOptionsDialog(FillOptions& options, const DictionarySet& dictionaries, QWidget* parent = nullptr);
+    FillSettingsDialog(FillSettings& options, const DictionarySet& dictionaries, QWidget* parent = nullptr);
 
 private:
     void accept() override;
 
-    FillOptions& options_;
+    FillSettings& options_;
     QSpinBox* seconds_ = nullptr;
     QCheckBox* improve_ = nullptr;
     std::array<QCheckBox*, SEARCHABLE_SLOTS + 1> allowed_{};

@@ -1,4 +1,4 @@
-#include "gui/fill/fill_options_dialog.h"
+#include "gui/fill/fill_settings_dialog.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -16,7 +16,7 @@ constexpr int MAX_SECONDS = 3600;
 
 }  // namespace
 
-FillOptionsDialog::FillOptionsDialog(FillOptions& options, const DictionarySet& dictionaries, QWidget* parent)
+FillSettingsDialog::FillSettingsDialog(FillSettings& options, const DictionarySet& dictionaries, QWidget* parent)
     : QDialog(parent), options_(options) {
     setObjectName("OpzioniRiempimento");
     setWindowTitle("Opzioni di Riempimento");
@@ -57,12 +57,12 @@ FillOptionsDialog::FillOptionsDialog(FillOptions& options, const DictionarySet& 
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Cancel)->setText("Annulla");
-    connect(buttons, &QDialogButtonBox::accepted, this, &FillOptionsDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &FillOptionsDialog::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &FillSettingsDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &FillSettingsDialog::reject);
     layout->addWidget(buttons);
 }
 
-void FillOptionsDialog::accept() {
+void FillSettingsDialog::accept() {
     options_.seconds = seconds_->value();
     options_.improve = improve_->isChecked();
     for (int slot = 1; slot <= SEARCHABLE_SLOTS; ++slot)
