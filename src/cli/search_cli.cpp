@@ -11,8 +11,6 @@
 
 namespace quirvo::cli {
 
-namespace {
-
 bool parseSlots(const std::string& verb, const std::string& list, std::vector<int>& slots) {
     std::stringstream items(list);
     std::string item;
@@ -27,8 +25,6 @@ bool parseSlots(const std::string& verb, const std::string& list, std::vector<in
     }
     return true;
 }
-
-}  // namespace
 
 bool parseSearchOptions(const std::string& verb, const std::vector<std::string>& args,
                         const std::vector<std::string>& ownFlags, SearchCliOptions& options) {
@@ -57,9 +53,9 @@ bool hasFlag(const SearchCliOptions& options, const std::string& flag) {
     return std::find(options.flags.begin(), options.flags.end(), flag) != options.flags.end();
 }
 
-int prepareSession(const std::string& verb, const SearchCliOptions& options, Session& session) {
+int loadFolder(const std::string& verb, const std::string& dir, const std::vector<int>& off, DictionarySet& dicts) {
     Progress progress;
-    const LoadReport report = loadDictionaries(options.dir, session.dictionaries, progress);
+    const LoadReport report = loadDictionaries(dir, dicts, progress);
     for (const std::string& warning : report.warnings) std::cerr << "quirvo-diz " << verb << ": " << warning << "\n";
     if (report.fatal) {
         std::cerr << "quirvo-diz " << verb << ": " << report.fatalMessage;
@@ -67,17 +63,22 @@ int prepareSession(const std::string& verb, const SearchCliOptions& options, Ses
         std::cerr << "\n";
         return 1;
     }
-    for (const int slot : options.off) {
+    for (const int slot : off) {
         if (slot == 1) {
             std::cerr << "quirvo-diz " << verb << ": ... il dizionario base.diz non \u00e8 disattivabile!\n";
             return 2;
         }
-        if (!session.dictionaries[slot].present()) {
+        if (!dicts[slot].present()) {
             std::cerr << "quirvo-diz " << verb << ": there is no dictionary " << slot << " to switch off\n";
             return 2;
         }
-        session.dictionaries[slot].active = false;
+        dicts[slot].active = false;
     }
+    return 0;
+}
+
+int prepareSession(const std::string& verb, const SearchCliOptions& options, Session& session) {
+    if (const int failed = loadFolder(verb, options.dir, options.off, session.dictionaries)) return failed;
     session.estesa = options.estesa;
     session.accorcia = options.libera;
     session.searchIndexes = buildSearchIndexes(session.dictionaries);

@@ -25,7 +25,14 @@ struct SearchCliOptions {
 bool parseSearchOptions(const std::string& verb, const std::vector<std::string>& args,
                         const std::vector<std::string>& ownFlags, SearchCliOptions& options);
 
+// Reads the list of --off: dictionary numbers separated by commas.
+bool parseSlots(const std::string& verb, const std::string& list, std::vector<int>& slots);
+
 bool hasFlag(const SearchCliOptions& options, const std::string& flag);
+
+// Loads the folder as the program does and switches the `off` slots off;
+// returns 0, or the exit code after a message on stderr.
+int loadFolder(const std::string& verb, const std::string& dir, const std::vector<int>& off, DictionarySet& dicts);
 
 // Loads the folder as the program does, builds the search indexes and sets
 // the options; returns 0, or the exit code after a message on stderr.

@@ -9,6 +9,8 @@
 
 namespace quirvo {
 
+class WordTableBuilder;
+
 // Dictionary slots as bits: bit s - 1 stands for slot s (1..6).
 using DictMask = uint8_t;
 
@@ -57,14 +59,17 @@ public:
     std::vector<uint64_t> wordsOf(int length, DictMask mask) const;
 
 private:
+    friend class WordTableBuilder;
     struct Bucket {
         uint32_t count = 0;
         size_t blocks = 0;
         std::vector<char> letters;     // count * length letters, word after word
         std::vector<DictMask> sources;  // per word, the slots that list it
         std::vector<uint64_t> bits;    // length * 26 bitsets of `blocks` words
-        std::vector<uint32_t> hashSlots;  // open addressing over word indexes, NOT_FOUND when free
+        // Open addressing: the high half of a word's hash over its index; FREE_SLOT when free.
+        std::vector<uint64_t> hashSlots;
     };
+    static constexpr uint64_t FREE_SLOT = UINT64_MAX;
     static bool valid(int length) { return length >= 2 && length <= MAX_LENGTH; }
 
     std::array<Bucket, MAX_LENGTH + 1> byLength_;

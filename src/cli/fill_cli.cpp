@@ -1,0 +1,89 @@
+#include "fill_cli.h"
+
+#include <charconv>
+#include <iostream>
+
+#include "cli_files.h"
+#include "core/files/grid_file.h"
+#include "core/grid/cell_codes.h"
+#include "json_output.h"
+#include "search_cli.h"
+
+namespace quirvo::cli {
+
+namespace {
+
+template <typename T>
+bool parseNumber(const std::string& verb, const std::string& option, const std::string& text, T& value) {
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error == std::errc() && end == text.data() + text.size() && value >= T(0)) return true;
+    std::cerr << "quirvo-diz " << verb << ": " << option << " takes a number, not '" << text << "'\n";
+    return false;
+}
+
+bool takesValue(const std::string& arg, bool fillVerb) {
+    return arg == "--dir" || arg == "--off" || (fillVerb && (arg == "--seconds" || arg == "--seed" || arg == "--out"));
+}
+
+bool parseValue(const std::string& verb, const std::string& arg, const std::string& value, FillCliOptions& options) {
+    if (arg == "--dir") options.dir = value;
+    else if (arg == "--off") return parseSlots(verb, value, options.off);
+    else if (arg == "--seconds") return parseNumber(verb, arg, value, options.seconds);
+    else if (arg == "--seed") return parseNumber(verb, arg, value, options.seed);
+    else options.out = value;
+    return true;
+}
+
+}  // namespace
+
+bool parseFillOptions(const std::string& verb, const std::vector<std::string>& args, bool fillVerb,
+                      FillCliOptions& options) {
+    std::vector<std::string> positional;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (takesValue(arg, fillVerb)) {
+            if (i + 1 >= args.size()) {
+                std::cerr << "quirvo-diz " << verb << ": " << arg << " needs a value\n";
+                return false;
+            }
+            if (!parseValue(verb, arg, args[++i], options)) return false;
+        } else if (fillVerb && arg == "--improve") options.improve = true;
+        else if (arg.size() > 1 && arg[0] == '-') {
+            std::cerr << "quirvo-diz " << verb << ": unknown option '" << arg << "'\n";
+            return false;
+        } else positional.push_back(arg);
+    }
+    if (positional.size() != 1) {
+        std::cerr << "quirvo-diz " << verb << ": expected one grid file\n";
+        return false;
+    }
+    options.grid = positional[0];
+    return true;
+}
+
+int loadGridAndDictionaries(const std::string& verb, const FillCliOptions& options, Grid& grid,
+                            DictionarySet& dicts) {
+    std::string bytes;
+    if (!readFile(options.grid, bytes)) return 1;
+    GridFileRead read = readGridFile(bytes);
+    if (!read.ok()) {
+        std::cerr << "quirvo-diz " << verb << ": " << options.grid << ": " << read.error << "\n";
+        return 1;
+    }
+    grid = std::move(read.grid);
+    for (int r = 0; r < grid.rowCount; ++r)
+        for (int c = 0; c < grid.colCount; ++c)
+            if (grid.cell(r, c) == ALT_BLACK_CELL) grid.setCell(r, c, BLACK_CELL);
+    return loadFolder(verb, options.dir, options.off, dicts);
+}
+
+std::string jsonRow(const Grid& grid, int row) {
+    std::string text;
+    for (int c = 0; c < grid.colCount; ++c) {
+        const char code = grid.cell(row, c);
+        text += code == BLACK_CELL ? '#' : isLetterCode(code) ? code : EMPTY_CELL;
+    }
+    return jsonString(text);
+}
+
+}  // namespace quirvo::cli

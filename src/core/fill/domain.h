@@ -1,0 +1,81 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "core/dictionary/word_table.h"
+
+namespace quirvo {
+
+inline constexpr uint32_t ALL_LETTERS = (1u << WordTable::LETTERS) - 1;
+
+// The words still open for one slot while a grid is checked or filled: a
+// bitset over the words of the slot's length while there are many, a list
+// once few are left. For each position and letter it counts the words that
+// put the letter there, so the letters a crossing slot may keep are known
+// without a scan. Changes can be taken back through a Saved state.
+class Domain {
+public:
+    Domain() = default;
+    Domain(const WordTable& table, int length, std::vector<uint64_t> bits);
+
+    const WordTable& table() const { return *table_; }
+    int length() const { return length_; }
+    uint32_t size() const { return size_; }
+    // The letters the words put at a position, bit x for 'A' + x.
+    uint32_t letters(int position) const { return masks_[size_t(position)]; }
+    uint32_t count(int position, int letter) const {
+        return counts_[size_t(position) * WordTable::LETTERS + size_t(letter)];
+    }
+    // Keeps the words whose letter at every position is among allowed[p];
+    // answers the positions whose letters changed, bit p for position p.
+    uint64_t restrict(const uint32_t* allowed);
+    // Drops one word; the positions whose letters changed.
+    uint64_t remove(uint32_t word);
+    bool contains(uint32_t word) const;
+    // Some word of the domain (the only one when size() is 1).
+    uint32_t first() const;
+    template <typename F>
+    void forEach(F&& f) const;
+
+    // What restore needs to undo every change made after save.
+    struct Saved {
+        bool dense = false;
+        uint32_t size = 0;
+        std::vector<uint64_t> bits;
+        std::vector<uint32_t> counts;
+        std::array<uint32_t, WordTable::MAX_LENGTH> masks{};
+    };
+    Saved save() const;
+    void restore(Saved&& saved);
+
+private:
+    void add(uint32_t word);
+    uint64_t drop(uint32_t word);
+    void recount();
+    void becomeListIfSmall();
+    uint64_t restrictList(const uint32_t* allowed, uint64_t check);
+    uint64_t restrictBits(const uint32_t* allowed, uint64_t check);
+
+    const WordTable* table_ = nullptr;
+    int length_ = 0;
+    bool dense_ = true;
+    uint32_t size_ = 0;
+    std::vector<uint64_t> bits_;   // while dense
+    std::vector<uint32_t> list_;   // once a list: the words are list_[0, size_)
+    std::vector<uint32_t> counts_;  // length * 26
+    std::array<uint32_t, WordTable::MAX_LENGTH> masks_{};
+};
+
+template <typename F>
+void Domain::forEach(F&& f) const {
+    if (!dense_) {
+        for (uint32_t i = 0; i < size_; ++i) f(list_[i]);
+        return;
+    }
+    for (size_t b = 0; b < bits_.size(); ++b)
+        for (uint64_t rest = bits_[b]; rest; rest &= rest - 1) f(uint32_t(b * 64 + size_t(__builtin_ctzll(rest))));
+}
+
+}  // namespace quirvo
