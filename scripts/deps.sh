@@ -6,8 +6,9 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  zlib1g-dev libhunspell-dev libmythes-dev hunspell-tools
-  hunspell-it mythes-it witalian
+  zlib1g-dev libhunspell-dev libmythes-dev hunspell-tools nlohmann-json3-dev
+  qt6-svg-dev poppler-utils
+  hunspell-it mythes-it witalian iso-codes
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation xvfb xauth an
 )

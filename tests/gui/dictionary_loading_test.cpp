@@ -35,14 +35,25 @@ private slots:
     void switchingDictionariesOnAndOff() {
         TestWindow w({{"base.diz", "CASA\r\n"}, {"a.diz", "ALFA\r\n"}, {"b.dic", "BETA\r\n"}});
         QVERIFY(w.waitLoaded());
-        QTest::mouseClick(w->stb1()->panel(13), Qt::LeftButton);
+        StatusPanel* d3 = w->stb1()->panel(13);
+        const QColor lit = d3->palette().color(QPalette::WindowText);
+        QTest::mouseClick(d3, Qt::LeftButton);
         QVERIFY(!w->menuItem("d3")->isChecked());
         QVERIFY(!w->session().dictionaries[3].active);
-        QVERIFY(!w->stb1()->panel(13)->isEnabled());
-        QCOMPARE(w->stb1()->panel(13)->toolTip(), QString());
+        QVERIFY(!d3->isLit());
+        QVERIFY(d3->palette().color(QPalette::WindowText) != lit);
+        QCOMPARE(d3->toolTip(), QString());
+        // The greyed panel still takes the click that switches it on again.
+        QTest::mouseClick(d3, Qt::LeftButton);
+        QVERIFY(w->menuItem("d3")->isChecked());
+        QVERIFY(w->session().dictionaries[3].active);
+        QVERIFY(d3->isLit());
+        QCOMPARE(d3->palette().color(QPalette::WindowText), lit);
+        QCOMPARE(d3->toolTip(), QString("b"));
+        w->menuItem("d3")->trigger();
+        QVERIFY(!w->session().dictionaries[3].active);
         w->menuItem("d3")->trigger();
         QVERIFY(w->session().dictionaries[3].active);
-        QCOMPARE(w->stb1()->panel(13)->toolTip(), QString("b"));
 
         w->menuItem("d1")->trigger();
         QVERIFY(w->menuItem("d1")->isChecked());

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <functional>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -7,6 +8,7 @@
 
 #include "core/grid/cell_codes.h"
 #include "support/document_helpers.h"
+#include "support/grid_input.h"
 #include "support/test_window.h"
 
 using namespace quirvo;
@@ -163,16 +165,101 @@ private slots:
         QVERIFY(t.pendingNone());
         t.window("Form0a")->close();
 
-        // Non Salvare: the changes are dropped and the size dialog opens.
+        // Non Salvare: the size dialog opens; the changes are dropped when
+        // it builds the new grid.
         editCell(*t.w, 1, 1, 'D');
         t.w->menuItem("Nuovo")->trigger();
         click(t.window("Form0c"), "Command3");
         QVERIFY(!t.window("Form0c"));
         QVERIFY(t.window("Form0a"));
-        QCOMPARE(t.s().gridModified, int16_t(0));
+        QCOMPARE(t.s().gridModified, int16_t(1));
         QVERIFY(t.pendingNone());
         QCOMPARE(t.s().chooserFolder, t.s().programFolder);
+        QTest::keyClicks(t.window("Form0a")->findChild<QLineEdit*>("Text1"), "3");
+        QTest::keyClicks(t.window("Form0a")->findChild<QLineEdit*>("Text2"), "3");
+        click(t.window("Form0a"), "Command1");
+        QCOMPARE(t.s().grid.rowCount, int16_t(3));
+        QCOMPARE(t.s().gridModified, int16_t(0));
         QCOMPARE(t.quits, 0);
+    }
+
+    // Until a New or an Open really replaces the grid, its changes stay
+    // unsaved: every way of backing out leaves them guarded by the prompt.
+    void backingOutAfterTheAnswerKeepsTheChanges() {
+        Desk t;
+        t.newGrid("2", "2");
+        t.saveAs("buono");
+        writeBytes(t.path("rotto.qrv"), "2,2\r\n\"??\"\r\n");
+        const struct {
+            const char* command;
+            const char* answer;
+            std::function<void(Desk&)> backOut;
+        } routes[] = {
+            {"Nuovo", "Command3", [](Desk& d) { click(d.window("Form0a"), "Command2"); }},
+            {"Nuovo", "Command3", [](Desk& d) { d.window("Form0a")->close(); }},
+            {"Apri", "Command3", [](Desk& d) { click(d.window("Form0b"), "Command2"); }},
+            {"Apri", "Command3",
+             [](Desk& d) {
+                 d.pickAndConfirm("rotto.qrv");
+                 QVERIFY(d.w.messages.back().text.contains("non è cambiato"));
+                 d.window("Form0b")->close();
+             }},
+            {"Nuovo", "Command1", [](Desk& d) { click(d.window("Form0b"), "Command2"); }},
+            {"Apri", "Command1", [](Desk& d) { d.window("Form0b")->close(); }},
+        };
+        for (const auto& route : routes) {
+            editCell(*t.w, 0, 0, 'M');
+            t.w->menuItem(route.command)->trigger();
+            click(t.window("Form0c"), route.answer);
+            route.backOut(t);
+            for (const char* name : {"Form0a", "Form0b", "Form0c"}) QVERIFY2(!t.window(name), name);
+            QCOMPARE(t.s().gridModified, int16_t(1));
+            QCOMPARE(t.s().grid.cell(0, 0), 'M');
+            for (const char* later : {"Esci", "Nuovo", "Apri"}) {
+                t.w->menuItem(later)->trigger();
+                QVERIFY2(t.window("Form0c"), later);
+                click(t.window("Form0c"), "Command2");
+            }
+            QCOMPARE(t.quits, 0);
+            t.w->menuItem("Salva")->trigger();
+        }
+
+        // An edit made after the answer is not covered by it.
+        editCell(*t.w, 0, 0, 'N');
+        t.w->menuItem("Apri")->trigger();
+        click(t.window("Form0c"), "Command3");
+        QCOMPARE(t.window("Form0b")->windowTitle(), QString("   APRI UN FILE"));
+        editCell(*t.w, 1, 1, 'O');
+        t.pickAndConfirm("buono.qrv");
+        QVERIFY(t.w.messages.back().text.contains("modificato"));
+        QCOMPARE(t.s().grid.cell(1, 1), 'O');
+        QCOMPARE(t.s().gridModified, int16_t(1));
+    }
+
+    // What the slot buttons would search belongs to the grid that has gone.
+    void aNewOrOpenedGridHasNoSlotUnderWork() {
+        Desk t;
+        t.newGrid("2", "4");
+        t.saveAs("vuoto");
+        for (const char* command : {"Apri", "Nuovo"}) {
+            clickToolbar(*t.w, "a1");
+            clickCell(*t.w, 1, 2);
+            QVERIFY(t.w->command(4)->isEnabled());
+            QVERIFY(!t.s().slot.slotPattern.empty());
+            t.w->menuItem(command)->trigger();
+            if (t.window("Form0b"))
+                t.pickAndConfirm("vuoto.qrv");
+            else {
+                QTest::keyClicks(t.window("Form0a")->findChild<QLineEdit*>("Text1"), "2");
+                QTest::keyClicks(t.window("Form0a")->findChild<QLineEdit*>("Text2"), "4");
+                click(t.window("Form0a"), "Command1");
+            }
+            for (int n = 1; n <= 4; ++n) QVERIFY2(!t.w->command(n)->isEnabled(), command);
+            QVERIFY(t.s().slot.slotPattern.empty() && t.s().slot.slotFull.empty());
+            QVERIFY(t.s().slot.headCut.empty() && t.s().slot.tailCut.empty());
+            QCOMPARE(t.s().curRow, int16_t(0));
+            QCOMPARE(t.s().curCol, int16_t(0));
+        }
     }
 
     void openOnModifiedGridAndCancellingTheChooser() {

@@ -186,6 +186,63 @@ private slots:
         QCOMPARE(form0b->palette().color(QPalette::Window), QPalette().color(QPalette::Window));
         QVERIFY(!form0b->findChild<QLineEdit*>("Text1")->isEnabled());
     }
+
+    void chooserTakesDoubleClicksTypedPathsAndTheFolderShown() {
+        TestWindow w;
+        w.waitLoaded();
+        QTemporaryDir dir;
+        const QString sub = dir.filePath("sub");
+        QVERIFY(QDir(dir.path()).mkdir("sub"));
+        Session& s = w->session();
+        s.programFolder = dir.path().toStdString();
+        w.createGrid(2, 2);
+        w->menuItem("Salvacome")->setEnabled(true);
+        auto saveAs = [&] {
+            w->menuItem("Salvacome")->trigger();
+            return static_cast<FileChooser*>(shown(*w, "Form0b"));
+        };
+        auto type = [](FileChooser* form0b, const QString& text) {
+            auto* text1 = form0b->findChild<QLineEdit*>("Text1");
+            text1->clear();
+            QTest::keyClicks(text1, text);
+            QTest::keyClick(text1, Qt::Key_Return);
+        };
+
+        // A name given, then another folder shown: the file goes there.
+        FileChooser* form0b = saveAs();
+        type(form0b, "primo");
+        clickLine(form0b->findChild<QListWidget*>("Dir1"), folderLine(form0b->findChild<QListWidget*>("Dir1"), sub)->text(), true);
+        click(form0b, "Command1");
+        QVERIFY(QFileInfo::exists(sub + "/primo.qrv"));
+        QVERIFY(!QFileInfo::exists(dir.filePath("primo.qrv")));
+
+        // A folder part, relative to the folder shown or full, moves there.
+        const std::pair<QString, QString> typed[] = {
+            {"sub/secondo", sub + "/secondo.qrv"},
+            {dir.filePath("terzo"), dir.filePath("terzo.qrv")},
+        };
+        for (const auto& [text, written] : typed) {
+            form0b = saveAs();
+            form0b->setFolder(dir.path());
+            type(form0b, text);
+            QCOMPARE(form0b->folder(), QFileInfo(written).path());
+            QCOMPARE(form0b->findChild<QLineEdit*>("Text1")->text(), QFileInfo(written).completeBaseName());
+            click(form0b, "Command1");
+            QVERIFY2(QFileInfo::exists(written), qPrintable(written));
+        }
+        form0b = saveAs();
+        type(form0b, dir.filePath("manca/quarto"));
+        QVERIFY(!form0b->findChild<QPushButton*>("Command1")->isEnabled());
+        click(form0b, "Command2");
+
+        // A double click on a listed file confirms it as OK does.
+        w->menuItem("Apri")->trigger();
+        form0b = static_cast<FileChooser*>(shown(*w, "Form0b"));
+        form0b->setFolder(sub);
+        clickLine(form0b->findChild<QListWidget*>("File1"), "secondo.qrv", true);
+        QVERIFY(!shown(*w, "Form0b"));
+        QCOMPARE(QString::fromStdString(s.filePath), sub + "/secondo.qrv");
+    }
 };
 
 QTEST_MAIN(FileDialogsTest)

@@ -30,6 +30,17 @@ int redPixelsInCell(GridView* peri, const QImage& image, int row, int col) {
     return n;
 }
 
+// A dark pixel within one pixel of a grid line's point given in cells.
+bool lineAt(GridView* peri, const QImage& image, double x, double y) {
+    const QPoint at((1 + x * peri->cellWidth()) * image.devicePixelRatio(),
+                    (1 + y * peri->cellHeight()) * image.devicePixelRatio());
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (image.valid(at + QPoint(dx, dy)) && image.pixelColor(at + QPoint(dx, dy)).value() < 60)
+                return true;
+    return false;
+}
+
 }  // namespace
 
 class GridDisplayTest : public QObject {
@@ -102,6 +113,37 @@ private slots:
         QCOMPARE(w->session().metrics.dimv, int16_t(qRound(initial * 0.9)));
     }
 
+    // "+" is unshifted on the Italian main keyboard and shifted on the US
+    // one; the keypad has its own keys. Alt never zooms.
+    void zoomKeysOfEveryLayout() {
+        TestWindow w;
+        w.createGrid(3, 3);
+        const Qt::KeyboardModifiers ctrl = Qt::ControlModifier, shift = Qt::ShiftModifier,
+                                    keypad = Qt::KeypadModifier, alt = Qt::AltModifier;
+        const struct {
+            Qt::Key key;
+            Qt::KeyboardModifiers mods;
+            double factor;
+        } keys[] = {
+            {Qt::Key_Plus, ctrl, 1.1},          {Qt::Key_Plus, ctrl | shift, 1.1},
+            {Qt::Key_Equal, ctrl, 1.1},         {Qt::Key_Plus, ctrl | keypad, 1.1},
+            {Qt::Key_Minus, ctrl | keypad, 0.9}, {Qt::Key_Minus, ctrl, 0.9},
+            {Qt::Key_Plus, ctrl | alt, 1.0},    {Qt::Key_Plus, Qt::NoModifier, 1.0},
+            {Qt::Key_Minus, ctrl | shift, 1.0}, {Qt::Key_0, ctrl | shift, 1.0},
+        };
+        w->textb()->setFocus();
+        for (const auto& k : keys) {
+            const int16_t before = w->session().metrics.dimv;
+            QTest::keyClick(w->textb(), k.key, k.mods);
+            QCOMPARE(w->session().metrics.dimv, int16_t(qRound(before * k.factor)));
+        }
+        QTest::keyClick(w->peri(), Qt::Key_0, ctrl | keypad);
+        const int16_t start = w->session().metrics.dimv;
+        QTest::keyClick(w->peri(), Qt::Key_Plus, ctrl);
+        QTest::keyClick(w->peri(), Qt::Key_0, ctrl | keypad);
+        QCOMPARE(w->session().metrics.dimv, start);
+    }
+
     void reducingForeverStillEnds() {
         TestWindow w;
         w.createGrid(2, 2);
@@ -110,6 +152,22 @@ private slots:
         QVERIFY(w->session().metrics.dimv < ZoomCommands::MIN_CELL_TWIPS / 0.9 + 1);
         QVERIFY(w->peri()->letterHeightInCells(w->session().metrics.dimLet) <= 1.0 ||
                 w->session().metrics.dimLet <= MainWindow::MIN_LETTER_POINTS);
+    }
+
+    void everyCellShowsItsFourEdgesAtEveryZoom() {
+        TestWindow w;
+        w.createGrid(3, 4);
+        for (const char* zoom : {"", "Ingrandisci", "Riduci", "Riduci", "Riduci"}) {
+            if (*zoom) w->menuItem(zoom)->trigger();
+            const QImage image = snapshot(w->peri());
+            for (int r = 0; r < 3; ++r)
+                for (int c = 0; c < 4; ++c) {
+                    QVERIFY2(lineAt(w->peri(), image, c + 0.5, r), zoom);
+                    QVERIFY2(lineAt(w->peri(), image, c + 0.5, r + 1), zoom);
+                    QVERIFY2(lineAt(w->peri(), image, c, r + 0.5), zoom);
+                    QVERIFY2(lineAt(w->peri(), image, c + 1, r + 0.5), zoom);
+                }
+        }
     }
 
     void shortRowsShowBlankCells() {

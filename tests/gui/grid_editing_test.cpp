@@ -97,11 +97,13 @@ private slots:
         clickToolbar(*w, "a3");
         clickCell(*w, 1, 0);
         QCOMPARE(redOutlines(*w), QList<QRect>{QRect(0, 1, 1, 1)});
+        QCOMPARE(w->stb1()->text(4), QString(" R2 C1  "));
         typeOnGrid(*w, "cane");
         QCOMPARE(gridRows(*w)[1], QString("CANE?"));
         QCOMPARE(current(*w), QPoint(4, 1));
         QCOMPARE(w->stb1()->text(2), QString(" E "));
-        QCOMPARE(w->stb1()->text(4), QString(" R1 C3 "));
+        // The cell just written, numbered from 1 as the click numbers it.
+        QCOMPARE(w->stb1()->text(4), QString(" R2 C4 "));
         const QStringList before{"?????", "?????", "?????"};
         for (int n = 4; n >= 1; --n) {
             clickToolbar(*w, "a7");

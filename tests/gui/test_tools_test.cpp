@@ -36,6 +36,7 @@ private slots:
         TestWindow w;
         QVERIFY(w.waitLoaded());
         QVERIFY(!w->button("a10")->isEnabled());
+        QCOMPARE(w->menuItem("FunWord")->text(), QString("Attivazione Funzioni Linguistiche (sinonimi, ortografia)"));
         w->menuItem("FunWord")->trigger();
         QVERIFY(w->menuItem("FunWord")->isChecked());
         QVERIFY(w->button("a11")->isEnabled());

@@ -45,8 +45,10 @@ bool parseSizes(std::string_view line, int& rows, int& cols) {
     return parseCount(line.substr(0, comma), rows) && parseCount(line.substr(comma + 1), cols);
 }
 
+// Lower-case letters come from files edited by hand; they stand for the
+// letters and are read as upper case.
 bool isCellCode(char c) {
-    return c == EMPTY_CELL || c == BLACK_CELL || c == ALT_BLACK_CELL || isLetterCode(c);
+    return c == EMPTY_CELL || c == BLACK_CELL || c == ALT_BLACK_CELL || isLetterCode(c) || (c >= 'a' && c <= 'z');
 }
 
 // Checks one row line and returns its cells padded to cols, or sets error.
@@ -70,6 +72,8 @@ std::string readRow(std::string_view line, int rowNumber, int cols, std::string&
         }
     }
     std::string row(cells);
+    for (char& c : row)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     row.resize(cols, EMPTY_CELL);
     return row;
 }

@@ -29,7 +29,7 @@ struct GridFileRead {
 // than the column count (padded with empty cells). Everything else that
 // does not fit the format is refused: sizes outside the limits, missing or
 // extra rows, unquoted rows, rows too long, cell codes other than "?",
-// the block byte 16, "@" and the letters A-Z.
+// the block byte 16, "@" and the letters A-Z (a-z are read as A-Z).
 GridFileRead readGridFile(std::string_view bytes);
 
 // Appends ".qrv" unless the path already ends in ".qrv" or ".QRV" (exactly).

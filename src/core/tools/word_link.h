@@ -21,9 +21,9 @@ struct LinkOutcome {
 };
 
 inline constexpr char WORD_LINK_FAILURE_MESSAGE[] =
-    "Impossibilità di usare MS Word direttamente da questo programma.\r\n"
-    "Potrebbe dipendere da MS Word già in uso. In tal caso uscire dal programma,\r\n"
-    "chiudere MS Word, quindi rilanciare questo programma.";
+    "Impossibile caricare il dizionario ortografico italiano o il dizionario dei sinonimi italiano.\r\n"
+    "Li forniscono i pacchetti Debian hunspell-it e mythes-it:\r\n"
+    "installarli e riprovare.";
 inline constexpr char WORD_LINK_FAILURE_TITLE[] = "Attenzione!";
 
 // The link to the language services behind the menu item FunWord: opening

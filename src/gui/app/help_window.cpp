@@ -4,6 +4,8 @@
 #include <QUrl>
 #include <map>
 
+#include "gui/app/dialog_window.h"
+
 namespace quirvo {
 
 namespace {
@@ -23,7 +25,7 @@ QUrl pageFor(int context) {
 
 HelpWindow::HelpWindow(QWidget* owner) : QTextBrowser(owner) {
     setObjectName("HelpWindow");
-    setWindowFlag(Qt::Window);
+    makeDialogWindow(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle("QUIRVO - Aiuto");
     setOpenLinks(true);

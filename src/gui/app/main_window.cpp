@@ -144,20 +144,32 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (session_.busyLevel <= 0) emit closeRequested();
 }
 
-// The zoom keys act whichever control has the focus, and only with Ctrl alone.
+// The zoom item of a key pressed with Ctrl, or null. The "+" of the main
+// keyboard needs Shift on some layouts (the US one) and not on others (the
+// Italian one); "=" is the unshifted key that bears it on the US layout.
+// The keypad's keys count as well; Alt and any other key do not.
+static const char* zoomItem(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers mods = key.modifiers() & ~Qt::KeypadModifier;
+    const bool keypad = key.modifiers() & Qt::KeypadModifier;
+    if (mods == (Qt::ControlModifier | Qt::ShiftModifier) && !keypad)
+        return key.key() == Qt::Key_Plus ? "Ingrandisci" : nullptr;
+    if (mods != Qt::ControlModifier) return nullptr;
+    switch (key.key()) {
+    case Qt::Key_0: return "Originali";
+    case Qt::Key_Plus: return "Ingrandisci";
+    case Qt::Key_Equal: return keypad ? nullptr : "Ingrandisci";
+    case Qt::Key_Minus: return "Riduci";
+    default: return nullptr;
+    }
+}
+
+// The zoom keys act whichever control has the focus.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) return QMainWindow::eventFilter(watched, event);
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || widget->window() != this) return false;
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (key->modifiers() != Qt::ControlModifier) return false;
-    const char* item = nullptr;
-    switch (key->key()) {
-    case Qt::Key_0: item = "Originali"; break;
-    case Qt::Key_Equal: item = "Ingrandisci"; break;
-    case Qt::Key_Minus: item = "Riduci"; break;
-    default: return false;
-    }
+    const char* item = zoomItem(*static_cast<QKeyEvent*>(event));
+    if (!item) return false;
     menuItem(item)->trigger();
     return true;
 }

@@ -64,7 +64,7 @@ void MainWindowBuilder::buildMenus() {
     }
     addItem(dizper, "Indirdiz", "Vedi Contenuto...");
     tools->addSeparator();
-    addItem(tools, "FunWord", "Attivazione Funzioni MS Word", true);
+    addItem(tools, "FunWord", "Attivazione Funzioni Linguistiche (sinonimi, ortografia)", true);
     tools->addSeparator();
     addItem(tools, "Controllo", "Controllo Schema", true)->setChecked(true);
     addItem(tools, "Riempi", "Riempi Schema");

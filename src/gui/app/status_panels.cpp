@@ -2,10 +2,33 @@
 
 #include <QHBoxLayout>
 #include <QMouseEvent>
+#include <algorithm>
 
 #include "gui/app/twips.h"
 
 namespace quirvo {
+
+StatusPanel::StatusPanel(const QString& text, int designWidth, bool shrinks, QWidget* parent)
+    : QLabel(text, parent), designWidth_(designWidth), shrinks_(shrinks) {}
+
+void StatusPanel::setLit(bool lit) {
+    lit_ = lit;
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, QPalette().color(lit ? QPalette::Active : QPalette::Disabled,
+                                                            QPalette::WindowText));
+    setPalette(colours);
+}
+
+QSize StatusPanel::sizeHint() const {
+    const QSize text = QLabel::sizeHint();
+    return {std::max(designWidth_, text.width()), text.height()};
+}
+
+QSize StatusPanel::minimumSizeHint() const {
+    const QSize natural = sizeHint();
+    return shrinks_ ? QSize(std::min(natural.width(), 4 * fontMetrics().averageCharWidth()), natural.height())
+                    : natural;
+}
 
 void StatusPanel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
@@ -47,11 +70,14 @@ StatusPanels::StatusPanels(const Twips& twips, QWidget* parent) : QWidget(parent
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
     for (int i = 0; i < COUNT; ++i) {
-        auto* panel = new StatusPanel(QString::fromUtf8(DESIGN[i].text), this);
+        // The two message panels give way first, so the toggles at the
+        // right stay on screen in a narrow window.
+        const bool message = i < 2;
+        auto* panel =
+            new StatusPanel(QString::fromUtf8(DESIGN[i].text), twips.toPixelsX(DESIGN[i].widthTwips), message, this);
         panel->setObjectName(QStringLiteral("panel%1").arg(i + 1));
         panel->setToolTip(QString::fromUtf8(DESIGN[i].tip));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        if (DESIGN[i].widthTwips > 0) panel->setMinimumWidth(twips.toPixelsX(DESIGN[i].widthTwips));
         const int index = i + 1;
         connect(panel, &StatusPanel::clicked, this, [this, index] { emit panelClicked(index); });
         layout->addWidget(panel, i == 1 ? 1 : 0);

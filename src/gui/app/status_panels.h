@@ -8,15 +8,26 @@ namespace quirvo {
 
 class Twips;
 
-// One panel of the status bar: a framed label that reports clicks.
+// One panel of the status bar: a framed label that reports clicks. A panel
+// may look switched off (greyed) and still take clicks, so a click can
+// switch it on again. Its width is its design width or its text's, and
+// a shrinking panel gives way down to a small width when the bar is short.
 class StatusPanel : public QLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    StatusPanel(const QString& text, int designWidth, bool shrinks, QWidget* parent);
+    void setLit(bool lit);
+    bool isLit() const { return lit_; }
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 signals:
     void clicked();
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+private:
+    int designWidth_;
+    bool shrinks_;
+    bool lit_ = true;
 };
 
 // Stb1: the sixteen indexed panels at the foot of the main window, and

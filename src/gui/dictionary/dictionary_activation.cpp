@@ -51,13 +51,13 @@ void DictionaryActivation::dClick(int slot) {
 void DictionaryActivation::mostradiz() {
     StatusPanels* stb1 = w_.stb1();
     for (int panel = 11; panel <= 16; ++panel) {
-        stb1->panel(panel)->setEnabled(false);
+        stb1->panel(panel)->setLit(false);
         stb1->setTip(panel, "");
     }
     for (int n = 1; n <= 6; ++n) {
         QAction* item = w_.menuItem(QStringLiteral("d%1").arg(n));
         if (!item->isChecked()) continue;
-        stb1->panel(10 + n)->setEnabled(true);
+        stb1->panel(10 + n)->setLit(true);
         const QString caption = item->text();
         stb1->setTip(10 + n, caption.mid(4).chopped(std::min<qsizetype>(4, caption.mid(4).size())));
     }

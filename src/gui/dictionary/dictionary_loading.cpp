@@ -57,7 +57,7 @@ void DictionaryLoading::setUpMenusAndPanels() {
         QAction* item = w_.menuItem(QStringLiteral("d%1").arg(slot));
         item->setText(QStringLiteral("D%1- ").arg(slot) + QString::fromStdString(dicts[slot].dictFileName));
         w_.stb1()->panel(10 + slot)->setVisible(true);
-        w_.stb1()->panel(10 + slot)->setEnabled(true);
+        w_.stb1()->panel(10 + slot)->setLit(true);
         item->setChecked(true);
         item->setVisible(true);
     }

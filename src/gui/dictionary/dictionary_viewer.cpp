@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "core/session.h"
+#include "gui/app/dialog_window.h"
 #include "gui/dictionary/viewer_list_model.h"
 
 namespace quirvo {
@@ -15,6 +16,7 @@ namespace quirvo {
 DictionaryViewer::DictionaryViewer(const Session& session, QWidget* owner)
     : QWidget(owner, Qt::Window), session_(session) {
     setObjectName("Form0f");
+    makeDialogWindow(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle("  VERIFICA  DEI  DIZIONARI  PERSONALIZZATI");
     buildControls();

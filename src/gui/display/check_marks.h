@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QRectF>
-#include <functional>
 #include <vector>
 
 #include "core/grid/slot.h"
@@ -9,6 +7,8 @@
 class QPainter;
 
 namespace quirvo {
+
+struct GridGeometry;
 
 // What the grid check lays over the picture: never part of the grid, so
 // nothing of it is saved or enters the history.
@@ -24,12 +24,9 @@ struct CheckMarks {
     bool empty() const { return deadCells.empty() && emptySlots.empty() && forced.empty(); }
 };
 
-// Maps a rectangle in cell units to the picture's pixels.
-using CellRectFn = std::function<QRectF(double x, double y, double w, double h)>;
-
-// The red tint of dead cells, drawn under the grid lines and letters.
-void paintDeadCells(QPainter& p, const CheckMarks& marks, const CellRectFn& cellRect);
+// The red tint of dead cells, laid over the painted grid.
+void paintDeadCells(QPainter& p, const CheckMarks& marks, const GridGeometry& at);
 // The dashed outlines of empty slots and the small grey forced letters.
-void paintCheckOverlay(QPainter& p, const CheckMarks& marks, const CellRectFn& cellRect, double letterPoints);
+void paintCheckOverlay(QPainter& p, const CheckMarks& marks, const GridGeometry& at, double letterPoints);
 
 }  // namespace quirvo

@@ -8,12 +8,14 @@
 
 #include "core/session.h"
 #include "gui/display/check_marks.h"
+#include "gui/render/grid_renderer.h"
 
 namespace quirvo {
 
-// Peri: the grid picture. It draws the grid held in the Session in cell
-// units (one unit per cell), plus the outlines laid over it since the last
-// full repaint, and reports mouse and keys in cell units.
+// Peri: the grid picture. It draws the grid held in the Session through the
+// GridRenderer, one pixel in from its top-left corner, plus the outlines laid
+// over it since the last full repaint, and reports mouse and keys in cell
+// units.
 class GridView : public QWidget {
     Q_OBJECT
 
@@ -63,10 +65,7 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
-    QRectF cellRect(double x, double y, double w, double h) const;
-    void paintCells(QPainter& p) const;
-    void paintNumbers(QPainter& p) const;
-    void paintOverlays(QPainter& p) const;
+    GridGeometry geometry() const;
 
     const Session& session_;
     double cellW_ = 24;
@@ -77,7 +76,5 @@ private:
     std::optional<QRectF> drag_;
     CheckMarks marks_;
 };
-
-QFont gridFont(double points);
 
 }  // namespace quirvo

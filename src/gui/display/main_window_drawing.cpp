@@ -42,7 +42,9 @@ bool MainWindow::resizeGridPicture() {
     const GridMetrics& m = session_.metrics;
     const Grid& g = session_.grid;
     if (int(m.dimv) * g.colCount >= 32766 || int(m.dimo) * g.rowCount >= 32766) return false;
-    peri_->resize(twips_.toPixelsX(m.dimv * g.colCount + 2), twips_.toPixelsY(m.dimo * g.rowCount + 2));
+    // The cells start one pixel in, and the last line (x = colCount, y =
+    // rowCount) needs a pixel of its own beyond them.
+    peri_->resize(twips_.toPixelsX(m.dimv * g.colCount) + 2, twips_.toPixelsY(m.dimo * g.rowCount) + 2);
     peri_->setCellSize(m.dimv * twips_.pixelsPerTwipX(), m.dimo * twips_.pixelsPerTwipY());
     return true;
 }

@@ -69,7 +69,8 @@ void GridKeyboard::write(char carm, const QString& shown) {
     StatusPanels* stb = w_.stb1();
     stb->setText(2, " " + shown + " ");
     stb->setText(3, " ");
-    stb->setText(4, QStringLiteral(" R%1 C%2 ").arg(s.curRow).arg(s.curCol));
+    // Numbered from 1, as a click on the cell shows it.
+    stb->setText(4, QStringLiteral(" R%1 C%2 ").arg(s.curRow + 1).arg(s.curCol + 1));
     stb->setTip(2, QString());
     w_.controller<HistoryCommands>()->aggior(carm);
     // The latest change is now this key, no longer a transfer the list may take back.

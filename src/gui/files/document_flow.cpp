@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <algorithm>
 
 #include "core/grid/cell_codes.h"
@@ -63,7 +64,7 @@ void DocumentFlow::clearResults() {
 
 void DocumentFlow::Nuovo_Click() {
     if (busy()) return;
-    if (s_.gridModified == 1) {
+    if (s_.gridModified == 1 && !discarding_) {
         s_.newAfterSave = 1;
         showPrompt();
     } else {
@@ -76,7 +77,7 @@ void DocumentFlow::Nuovo_Click() {
 void DocumentFlow::Apri_Click() {
     if (busy()) return;
     w_.releaseAllButtons();
-    if (s_.gridModified == 1) {
+    if (s_.gridModified == 1 && !discarding_) {
         s_.openAfterSave = 1;
         showPrompt();
     } else {
@@ -138,12 +139,13 @@ void DocumentFlow::showSizeDialog() {
 // Asked again while open, the chooser keeps its lists and picks but takes
 // the mode the flags now call for, so its caption always tells what OK does.
 void DocumentFlow::showChooser() {
-    const ChooserMode mode = FileChooser::modeFor(s_);
+    const ChooserMode mode =
+        discarding_ && s_.saveAsPending == 0 ? ChooserMode::Open : FileChooser::modeFor(s_);
     const bool wasOpen = isOpen(form0b_);
     if (wasOpen) {
         if (form0b_->mode() != mode) form0b_->applyMode(mode);
     } else {
-        form0b_ = new FileChooser(s_, &w_);
+        form0b_ = new FileChooser(s_, mode, &w_);
         connect(form0b_, &FileChooser::confirmed, this, &DocumentFlow::chooserConfirmed);
         connect(form0b_, &FileChooser::cancelled, this, [this] {
             s_.exitAfterSave = s_.newAfterSave = s_.openAfterSave = 0;
@@ -184,6 +186,7 @@ void DocumentFlow::createGrid(int rows, int cols) {
     w_.setCaptionFile("(nuovo file)");
     setSaveCommands(false, true);
     s_.saveAsPending = 0;
+    gridReplaced();
     w_.inizio();
     if (form0a_) form0a_->close();
 }
@@ -213,6 +216,7 @@ bool DocumentFlow::openChosen(const QString& chosenPath) {
     s_.filePath = chosenPath.toStdString();
     w_.nuovoschema();
     s_.grid = std::move(read.grid);
+    gridReplaced();
     w_.inizio();
     return true;
 }
@@ -231,6 +235,7 @@ bool DocumentFlow::saveChosen(const QString& chosenPath) {
 
 void DocumentFlow::commonEnd() {
     s_.gridModified = 0;
+    consent_.reset();
     s_.saveAsPending = 0;
     w_.setCaptionFile(q(s_.filePath));
     setSaveCommands(true, true);
@@ -249,6 +254,19 @@ void DocumentFlow::commonEnd() {
     }
 }
 
+// A new or opened grid has no slot under work: what the slot buttons would
+// search belonged to the grid that has gone.
+void DocumentFlow::gridReplaced() {
+    s_.gridModified = 0;
+    consent_.reset();
+    s_.slot = SlotState{};
+    s_.curRow = 0;
+    s_.curCol = 0;
+    s_.outline = Outline{};
+    s_.lastOutline = Outline{};
+    for (int n = 1; n <= 4; ++n) w_.command(n)->setEnabled(false);
+}
+
 void DocumentFlow::promptSaveNow() {
     showChooser();
     if (form0c_) form0c_->finish();
@@ -265,28 +283,38 @@ void DocumentFlow::promptDiscard() {
         if (form0c_) form0c_->finish();
         return;
     }
-    s_.gridModified = 0;
     if (s_.exitAfterSave == 1) {
+        s_.gridModified = 0;
         escifine();
         return;
     }
+    if (form0c_) form0c_->finish();
+    DropConsent consent{s_.grid.gridRows, {}};
+    discarding_ = true;
     if (s_.newAfterSave == 1) {
-        if (form0c_) form0c_->finish();
         s_.newAfterSave = 0;
         Nuovo_Click();
+        consent.dialogs.append(form0a_.data());
     }
     if (s_.openAfterSave == 1) {
-        if (form0c_) form0c_->finish();
         s_.openAfterSave = 0;
         Apri_Click();
+        consent.dialogs.append(form0b_.data());
     }
+    discarding_ = false;
+    consent_ = std::move(consent);
+}
+
+bool DocumentFlow::mayDrop(QWidget* dialog) const {
+    return consent_ && dialog && dialog->isVisible() && consent_->dialogs.contains(dialog) &&
+           consent_->rows == s_.grid.gridRows;
 }
 
 // The size dialog and the chooser in open mode do not block the window, so
 // the grid may have been changed after they opened; replacing it then
 // would drop that work without the prompt.
 bool DocumentFlow::refuseWhileModified(QWidget* over) {
-    if (s_.gridModified != 1) return false;
+    if (s_.gridModified != 1 || mayDrop(over)) return false;
     showMessage(over, "Attenzione!",
                 "Lo schema attuale è stato modificato e non è stato salvato.\n"
                 "Salvarlo, oppure chiudere questa finestra e ripetere il comando.",

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <functional>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace quirvo {
 
@@ -56,8 +60,10 @@ private:
     bool openChosen(const QString& chosenPath);
     bool saveChosen(const QString& chosenPath);
     void commonEnd();
+    void gridReplaced();
     void promptSaveNow();
     void promptDiscard();
+    bool mayDrop(QWidget* dialog) const;
     bool refuseWhileModified(QWidget* over);
     void reportSaveFailure(const QString& path, const QString& error, QWidget* over);
     void setSaveCommands(bool salva, bool salvacome);
@@ -68,6 +74,17 @@ private:
     QPointer<FileChooser> form0b_;
     QPointer<SavePrompt> form0c_;
     QuitFunction quit_;
+
+    // "Non Salvare" before a New or an Open drops the changes only when the
+    // dialog opened for that command replaces the grid; until then the grid
+    // stays modified. The consent holds for these rows and those dialogs
+    // while they are open.
+    struct DropConsent {
+        std::vector<std::string> rows;
+        QList<QPointer<QWidget>> dialogs;
+    };
+    std::optional<DropConsent> consent_;
+    bool discarding_ = false;  // New or Open run from "Non Salvare"
 };
 
 }  // namespace quirvo

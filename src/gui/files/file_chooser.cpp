@@ -13,6 +13,7 @@
 #include <QStyle>
 
 #include "core/session.h"
+#include "gui/app/dialog_window.h"
 #include "gui/app/main_window.h"
 
 namespace quirvo {
@@ -43,15 +44,17 @@ QLabel* caption(const char* name, const char* text, QWidget* parent) {
 
 }  // namespace
 
-FileChooser::FileChooser(Session& session, QWidget* parent) : QWidget(parent, Qt::Window), session_(session) {
+FileChooser::FileChooser(Session& session, ChooserMode mode, QWidget* parent)
+    : QWidget(parent, Qt::Window), session_(session) {
     setObjectName("Form0b");
+    makeDialogWindow(this);
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
     fillDrives();
     setFolder(startFolder(session_));
     chosenPath_ = QString::fromStdString(session_.filePath);
     if (!chosenPath_.isEmpty()) text1_->setText(chosenPath_.mid(chosenPath_.lastIndexOf('/') + 1));
-    applyMode(modeFor(session_));
+    applyMode(mode);
 }
 
 void FileChooser::buildControls() {
@@ -90,6 +93,10 @@ void FileChooser::buildControls() {
     connect(dir1_, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { setFolder(item->data(Qt::UserRole).toString()); });
     connect(file1_, &QListWidget::itemClicked, this, &FileChooser::File1_Click);
+    connect(file1_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        File1_Click(item);
+        Command1_Click();
+    });
     connect(file1_, &QListWidget::itemSelectionChanged, this, [this] {
         const QList<QListWidgetItem*> picked = file1_->selectedItems();
         if (!picked.isEmpty()) File1_Click(picked.first());
@@ -193,28 +200,41 @@ void FileChooser::Drive1_Change() {
 }
 
 void FileChooser::File1_Click(QListWidgetItem* item) {
-    chosenPath_ = joined(folder_, item->text());
+    chosenName_ = item->text();
+    chosenPath_ = joined(folder_, chosenName_);
     text1_->setText(item->text());
     command1_->setEnabled(true);
     command1_->setFocus();
     session_.chooserFolder = folder_.toStdString();
 }
 
+// A name with a folder part, full or from the folder shown, moves the
+// lists to that folder first; a folder that does not exist refuses it.
 void FileChooser::typedName() {
     if (!mayType()) return;
-    const QString name = text1_->text();
+    QString name = text1_->text();
     if (name.trimmed().isEmpty()) return;
-    // The name is taken in the folder shown; a folder part in it is refused.
     if (name.contains('/')) {
-        MainWindow::beep();
-        return;
+        const QFileInfo typed(QDir(folder_).filePath(name));
+        if (!QFileInfo(typed.path()).isDir()) {
+            MainWindow::beep();
+            return;
+        }
+        setFolder(typed.path());
+        name = typed.fileName();
+        text1_->setText(name);
+        if (name.trimmed().isEmpty()) return;
     }
+    chosenName_ = name;
     chosenPath_ = joined(folder_, name);
     command1_->setEnabled(true);
     command1_->setFocus();
 }
 
+// A file to write goes into the folder shown at the moment of the OK, even
+// when the name was given before moving to it.
 void FileChooser::Command1_Click() {
+    if (mode_ != ChooserMode::Open && !chosenName_.isEmpty()) chosenPath_ = joined(folder_, chosenName_);
     if (!chosenPath_.isEmpty()) emit confirmed(chosenPath_);
 }
 

@@ -25,7 +25,7 @@ class FileChooser : public QWidget {
     Q_OBJECT
 
 public:
-    FileChooser(Session& session, QWidget* parent);
+    FileChooser(Session& session, ChooserMode mode, QWidget* parent);
 
     // The mode the session's flags call for.
     static ChooserMode modeFor(const Session& session);
@@ -60,6 +60,7 @@ private:
     ChooserMode mode_ = ChooserMode::Open;
     QString folder_;
     QString chosenPath_;
+    QString chosenName_;  // picked or typed here: saved into the folder shown at OK
     bool finished_ = false;
     bool syncingDrive_ = false;
     QComboBox* drive1_ = nullptr;

@@ -6,10 +6,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/app/dialog_window.h"
+
 namespace quirvo {
 
 SavePrompt::SavePrompt(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("Form0c");
+    makeDialogWindow(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle("   ATTENZIONE!");
 

@@ -8,6 +8,7 @@
 #include <QRegularExpressionValidator>
 
 #include "core/grid/grid.h"
+#include "gui/app/dialog_window.h"
 #include "gui/app/main_window.h"
 #include "gui/app/message_box.h"
 
@@ -26,6 +27,7 @@ int sizeValue(const QString& text) {
 
 SizeDialog::SizeDialog(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("Form0a");
+    makeDialogWindow(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle("     DIMENSIONAMENTO");
 

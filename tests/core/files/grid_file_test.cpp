@@ -72,6 +72,12 @@ TEST(GridFile, ShortRowsArePaddedWithEmptyCells) {
     EXPECT_EQ(read.grid.gridRows[1], "???");
 }
 
+TEST(GridFile, LowerCaseLettersAreReadAsUpperCase) {
+    const GridFileRead read = readGridFile("2,4\r\n\"casa\"\r\n\"z?Az\"\r\n");
+    ASSERT_TRUE(read.ok()) << read.error;
+    EXPECT_EQ(writeGridFile(read.grid), "2,4\r\n\"CASA\"\r\n\"Z?AZ\"\r\n");
+}
+
 TEST(GridFile, RefusesEveryKindOfBadFile) {
     const std::pair<std::string, std::string> cases[] = {
         {"", "vuoto"},
@@ -90,7 +96,8 @@ TEST(GridFile, RefusesEveryKindOfBadFile) {
         {"2,2\r\n\"??\"\r\n\"??\r\n", "riga 2 dello schema non è racchiusa"},
         {"2,2\r\n\"??\"\r\n\"\r\n", "riga 2 dello schema non è racchiusa"},
         {"2,2\r\n\"???\"\r\n\"??\"\r\n", "riga 1 dello schema ha 3 caselle"},
-        {"2,2\r\n\"?a\"\r\n\"??\"\r\n", "colonna 2 (codice 97)"},
+        {"2,2\r\n\"?{\"\r\n\"??\"\r\n", "colonna 2 (codice 123)"},
+        {"2,2\r\n\"`?\"\r\n\"??\"\r\n", "colonna 1 (codice 96)"},
         {"2,2\r\n\"??\"\r\n\"?\"\"\"\r\n", "riga 2 dello schema ha 3 caselle"},
         {"2,2\r\n\"?\"\"\r\n\"??\"\r\n", "colonna 2 (codice 34)"},
         {"2,2\r\n\"\xe8?\"\r\n\"??\"\r\n", "colonna 1 (codice 232)"},

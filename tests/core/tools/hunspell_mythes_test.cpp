@@ -99,6 +99,10 @@ TEST(WordLinkFailure, MissingDataGivesTheWarningAndTheFailedState) {
     const auto outcome = link.toggle();
     EXPECT_FALSE(outcome.toolsEnabled);
     EXPECT_EQ(outcome.message, WORD_LINK_FAILURE_MESSAGE);
+    // It names what failed and where it comes from, not another program.
+    for (const char* named : {"ortografico italiano", "sinonimi", "hunspell-it", "mythes-it"})
+        EXPECT_NE(outcome.message.find(named), std::string::npos) << named;
+    EXPECT_EQ(outcome.message.find("Word"), std::string::npos);
     EXPECT_EQ(outcome.title, "Attenzione!");
     EXPECT_NE(outcome.reason.find("it_IT.aff"), std::string::npos);
     EXPECT_EQ(link.state(), LinkState::Failed);
