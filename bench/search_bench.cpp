@@ -22,6 +22,7 @@
 
 #include "../tests/core/support/reference_scan.h"
 #include "core/dictionary/crossing_trial.h"
+#include "crossing_reference.h"
 #include "core/dictionary/dictionary_loader.h"
 #include "core/dictionary/fit_test.h"
 #include "core/dictionary/search_index.h"
@@ -180,16 +181,10 @@ void registerSlotCase(const SlotCase& c, bool estesa) {
     });
 }
 
-const std::string ACROSS = "??A?#???E?????O";  // 15 cells
-const std::string DOWN = "?R?#?????I?";        // 11 cells
-
 void registerCrossing() {
     benchmark::RegisterBenchmark("cross/26_letters/indexed", [](benchmark::State& state) {
         int hits = 0;
-        for (auto _ : state) {
-            Progress progress;
-            hits = trialOnRuns(fixture->dicts, fixture->indexes, ACROSS, DOWN, false, true, progress).crossHits;
-        }
+        for (auto _ : state) hits = bench::crossingTrial26(fixture->dicts, fixture->indexes);
         state.counters["letters"] = hits;
     });
     benchmark::RegisterBenchmark("cross/26_letters/plain", [](benchmark::State& state) {
@@ -198,7 +193,7 @@ void registerCrossing() {
             hits = 0;
             for (char letter = 'A'; letter <= 'Z'; ++letter) {
                 Progress progress;
-                std::string row = ACROSS, col = DOWN;
+                std::string row = bench::CROSSING_ACROSS, col = bench::CROSSING_DOWN;
                 row[row.find('#')] = letter;
                 col[col.find('#')] = letter;
                 if (reference::sugginc(fixture->dicts, row, true, progress).hit &&

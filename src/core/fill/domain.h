@@ -10,13 +10,17 @@ namespace quirvo {
 
 inline constexpr uint32_t ALL_LETTERS = (1u << WordTable::LETTERS) - 1;
 
-// The words still open for one slot while a grid is checked or filled: a
-// bitset over the words of the slot's length while there are many, a list
-// once few are left. For each position and letter it counts the words that
-// put the letter there, so the letters a crossing slot may keep are known
-// without a scan. Changes can be taken back through a Saved state.
+// The words still open for one slot while a grid is checked or filled.
+// While there are many, a bitset over the words of the slot's length with,
+// per position and letter, the number of words that put the letter there.
+// Once few are left, a list holding each word's letters beside it, whose
+// scan finds the letters left at each position afresh. Either way the
+// letters a crossing slot may keep are known without a further scan, and
+// every change can be taken back through a Saved state.
 class Domain {
 public:
+    using Histogram = std::array<uint32_t, WordTable::LETTERS>;
+
     Domain() = default;
     Domain(const WordTable& table, int length, std::vector<uint64_t> bits);
 
@@ -25,9 +29,8 @@ public:
     uint32_t size() const { return size_; }
     // The letters the words put at a position, bit x for 'A' + x.
     uint32_t letters(int position) const { return masks_[size_t(position)]; }
-    uint32_t count(int position, int letter) const {
-        return counts_[size_t(position) * WordTable::LETTERS + size_t(letter)];
-    }
+    // How many words put each letter at a position.
+    Histogram histogram(int position) const;
     // Keeps the words whose letter at every position is among allowed[p];
     // answers the positions whose letters changed, bit p for position p.
     uint64_t restrict(const uint32_t* allowed);
@@ -51,20 +54,26 @@ public:
     void restore(Saved&& saved);
 
 private:
-    void add(uint32_t word);
     uint64_t drop(uint32_t word);
     void recount();
-    void becomeListIfSmall();
+    bool listWanted() const;
+    void becomeList();
+    void dropFromList(uint32_t i);
+    uint64_t rescanList();
     uint64_t restrictList(const uint32_t* allowed, uint64_t check);
     uint64_t restrictBits(const uint32_t* allowed, uint64_t check);
+    const char* listWord(uint32_t i) const { return listLetters_.data() + size_t(i) * size_t(length_); }
 
     const WordTable* table_ = nullptr;
     int length_ = 0;
     bool dense_ = true;
     uint32_t size_ = 0;
-    std::vector<uint64_t> bits_;   // while dense
-    std::vector<uint32_t> list_;   // once a list: the words are list_[0, size_)
-    std::vector<uint32_t> counts_;  // length * 26
+    std::vector<uint64_t> bits_;    // while dense
+    std::vector<uint32_t> counts_;  // while dense: length * 26
+    // Once a list: the words are list_[0, size_), the letters of word i at
+    // listLetters_[i * length_]; dropped words move past size_.
+    std::vector<uint32_t> list_;
+    std::vector<char> listLetters_;
     std::array<uint32_t, WordTable::MAX_LENGTH> masks_{};
 };
 

@@ -1,5 +1,8 @@
 #include "core/fill/fill.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "core/fill/fill_cost.h"
 #include "core/fill/fill_search.h"
 #include "core/fill/slot_domains.h"
@@ -46,9 +49,10 @@ std::vector<SlotWord> fillSlot(const WordTable& table, const Grid& grid, const S
     Propagator propagator(graph, slotDomains(table, grid, graph, options.active), true, options.stop);
     if (!propagator.propagateAll()) return out;
     const std::vector<uint32_t> order = orderedWords(graph, propagator, s, options.active, SIZE_MAX, nullptr);
+    const ValueScorer scorer(graph, propagator, s, options.active);
     for (const uint32_t word : order) {
         if (out.size() >= maxWords || propagator.stopped() || secondsSince(start) > options.seconds) break;
-        const double score = wordScore(graph, propagator, s, word, options.active);
+        const double score = scorer.score(word);
         propagator.pushLevel();
         if (propagator.assign(s, word))
             out.push_back({std::string(table.word(slot.length, word)),

@@ -7,17 +7,23 @@
 
 namespace quirvo {
 
-double wordScore(const SlotGraph& graph, const Propagator& propagator, int slot, uint32_t word, DictMask active) {
-    const Domain& d = propagator.domain(slot);
-    const WordTable& table = d.table();
-    double room = 0;
-    for (int p = 0; p < d.length(); ++p) {
+ValueScorer::ValueScorer(const SlotGraph& graph, const Propagator& propagator, int slot, DictMask active)
+    : domain_(propagator.domain(slot)), active_(active), room_(size_t(domain_.length())) {
+    for (int p = 0; p < domain_.length(); ++p) {
         const SlotGraph::Link& link = graph.crossings[size_t(slot)][size_t(p)];
         if (link.slot < 0 || propagator.domain(link.slot).size() <= 1) continue;
-        const uint32_t agreeing = propagator.domain(link.slot).count(link.position, table.letter(d.length(), word, p));
-        room += std::log(1.0 + agreeing);
+        const Domain::Histogram agreeing = propagator.domain(link.slot).histogram(link.position);
+        for (size_t x = 0; x < agreeing.size(); ++x) room_[size_t(p)][x] = std::log(1.0 + agreeing[x]);
     }
-    return room - wordCost(table.word(d.length(), word), table.firstDictionary(d.length(), word, active), active);
+}
+
+double ValueScorer::score(uint32_t word) const {
+    const WordTable& table = domain_.table();
+    const int length = domain_.length();
+    const std::string_view letters = table.word(length, word);
+    double room = 0;
+    for (int p = 0; p < length; ++p) room += room_[size_t(p)][size_t(letters[size_t(p)] - 'A')];
+    return room - wordCost(letters, table.firstDictionary(length, word, active_), active_);
 }
 
 std::vector<uint32_t> orderedWords(const SlotGraph& graph, const Propagator& propagator, int slot, DictMask active,
@@ -31,10 +37,10 @@ std::vector<uint32_t> orderedWords(const SlotGraph& graph, const Propagator& pro
         std::mt19937_64& pick = rng ? *rng : fixed;
         for (size_t i = 0; i < n; ++i) std::swap(words[i], words[i + pick() % (words.size() - i)]);
     }
+    const ValueScorer scorer(graph, propagator, slot, active);
     std::uniform_real_distribution<double> noise(0.0, 1.0);
     std::vector<std::pair<double, uint32_t>> ranked(n);
-    for (size_t i = 0; i < n; ++i)
-        ranked[i] = {wordScore(graph, propagator, slot, words[i], active) + (rng ? noise(*rng) : 0.0), words[i]};
+    for (size_t i = 0; i < n; ++i) ranked[i] = {scorer.score(words[i]) + (rng ? noise(*rng) : 0.0), words[i]};
     std::stable_sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
     for (size_t i = 0; i < n; ++i) words[i] = ranked[i].second;
     return words;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <random>
 #include <vector>
@@ -10,10 +11,19 @@
 
 namespace quirvo {
 
-// How promising a word is for a slot: the room it leaves the crossing
-// slots still open (the log of how many of their words agree with each
-// of its letters), less its cost.
-double wordScore(const SlotGraph& graph, const Propagator& propagator, int slot, uint32_t word, DictMask active);
+// How promising each word is for one slot as the search stands: the room
+// it leaves the crossing slots still open (the log of how many of their
+// words agree with each of its letters), less its cost.
+class ValueScorer {
+public:
+    ValueScorer(const SlotGraph& graph, const Propagator& propagator, int slot, DictMask active);
+    double score(uint32_t word) const;
+
+private:
+    const Domain& domain_;
+    DictMask active_;
+    std::vector<std::array<double, WordTable::LETTERS>> room_;  // per position and letter
+};
 
 // A slot's words in the order to try them: up to `scored` of them (a
 // random sample when there are more) best first, then the others. With

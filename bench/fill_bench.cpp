@@ -1,0 +1,383 @@
+// The whole-grid check and the autofill, each figure a ratio measured in
+// this run:
+// - insight after one typed or erased letter on a half-filled 15 x 15 and on
+//   a 25 x 35 grid, and a first insight of the 25 x 35, against one crossing
+//   trial of 26 letters (the work of search_bench's cross/26_letters), all
+//   over the default dictionaries;
+// - autofill as whole processes, `quirvo-diz fill` against Qxw's batch
+//   filler (`qxw -b`), on the same grids with the same word list of about
+//   2.4 million words (made once by fill_word_list.sh into the cache folder);
+// - autofill with the default dictionaries on Italian-style grids from 9 x 9
+//   to 15 x 15: the median time and the share of base.diz words.
+// The grids are in bench/grids. The report closes with the ratios.
+//
+// Run from the top of the worktree after a build, or name the folders:
+//   build/bench/fill_bench [--dir=PROGRAM_FOLDER] [--cache=DIR] [--qxw=PATH]
+//                          [--qxw-seconds=300] [benchmark options]
+// --benchmark_filter=insight runs only the in-process insight figures.
+
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <numeric>
+#include <sstream>
+
+#include "child_process.h"
+#include "core/dictionary/dictionary_loader.h"
+#include "core/dictionary/search_index.h"
+#include "core/dictionary/word_table.h"
+#include "core/files/grid_file.h"
+#include "core/fill/fill.h"
+#include "core/fill/insight.h"
+#include "crossing_reference.h"
+#include "qxw_deck.h"
+
+namespace {
+
+using namespace quirvo;
+namespace fs = std::filesystem;
+
+struct Settings {
+    std::string folder = "build/programma";
+    fs::path cache;
+    std::string qxw = "/usr/games/qxw";
+    double qxwSeconds = 300;
+    double fillSeconds = 60;
+};
+Settings settings;
+
+// The default dictionaries, loaded once, with what the crossing trial and
+// the fill engine build on them.
+struct Defaults {
+    DictionarySet dicts;
+    SearchIndexes indexes;
+    WordTable table;
+    DictMask active = 0;
+};
+
+const Defaults& defaults() {
+    static const Defaults* loaded = [] {
+        auto* d = new Defaults;
+        Progress progress;
+        const LoadReport report = loadDictionaries(settings.folder, d->dicts, progress);
+        if (report.fatal) {
+            std::fprintf(stderr, "fill_bench: %s: %s\n", settings.folder.c_str(), report.fatalMessage.c_str());
+            std::exit(1);
+        }
+        d->indexes = buildSearchIndexes(d->dicts);
+        d->table = WordTable(d->dicts);
+        d->active = activeMask(d->dicts);
+        return d;
+    }();
+    return *loaded;
+}
+
+fs::path gridPath(const std::string& name) { return fs::path(QUIRVO_BENCH_DIR) / "grids" / (name + ".qrv"); }
+
+Grid readGrid(const std::string& name) {
+    std::ifstream in(gridPath(name), std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    GridFileRead read = readGridFile(bytes.str());
+    if (!read.ok()) {
+        std::fprintf(stderr, "fill_bench: %s: %s\n", gridPath(name).c_str(), read.error.c_str());
+        std::exit(1);
+    }
+    return read.grid;
+}
+
+// CPU seconds per iteration of the in-process figures, by name.
+std::map<std::string, double> cpuTimes;
+
+class TimesReporter : public benchmark::ConsoleReporter {
+public:
+    // Colours only on a terminal, so a report written to a file reads plainly.
+    TimesReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Defaults : OO_Tabular) {}
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs)
+            if (run.run_type == Run::RT_Iteration)
+                cpuTimes[run.run_name.str()] = run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+        ConsoleReporter::ReportRuns(runs);
+    }
+};
+
+// One letter typed into the empty cell nearest the middle of the grid
+// that keeps an option at the fixpoint: its first such letter.
+Grid withOneLetterTyped(const Grid& grid, const InsightReport& report) {
+    int best = -1, bestDistance = 1 << 30;
+    for (int r = 0; r < grid.rowCount; ++r)
+        for (int c = 0; c < grid.colCount; ++c) {
+            const int cell = r * grid.colCount + c;
+            if (grid.cell(r, c) != '?' || report.remaining[size_t(cell)] == 0) continue;
+            const int distance = std::abs(2 * r - grid.rowCount) + std::abs(2 * c - grid.colCount);
+            if (distance < bestDistance) best = cell, bestDistance = distance;
+        }
+    Grid typed = grid;
+    if (best < 0) return typed;
+    const uint32_t letters = report.remaining[size_t(best)];
+    typed.setCell(best / grid.colCount, best % grid.colCount, char('A' + __builtin_ctz(letters)));
+    return typed;
+}
+
+void registerInsight(const std::string& name) {
+    const std::string stem = "insight/" + name;
+    benchmark::RegisterBenchmark((stem + "/typed").c_str(), [name](benchmark::State& state) {
+        const Grid before = readGrid(name);
+        Insight live(defaults().table, defaults().active);
+        const Grid after = withOneLetterTyped(before, live.check(before));
+        for (auto _ : state) {
+            state.PauseTiming();
+            live.check(before);
+            state.ResumeTiming();
+            benchmark::DoNotOptimize(live.check(after));
+        }
+    })->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark((stem + "/erased").c_str(), [name](benchmark::State& state) {
+        const Grid before = readGrid(name);
+        Insight live(defaults().table, defaults().active);
+        const Grid after = withOneLetterTyped(before, live.check(before));
+        for (auto _ : state) {
+            state.PauseTiming();
+            live.check(after);
+            state.ResumeTiming();
+            benchmark::DoNotOptimize(live.check(before));
+        }
+    })->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark((stem + "/first").c_str(), [name](benchmark::State& state) {
+        const Grid grid = readGrid(name);
+        const Defaults& d = defaults();
+        InsightReport report;
+        for (auto _ : state) report = insight(d.table, d.active, grid);
+        state.counters["slots"] = double(report.slots.size());
+        state.counters["dead"] = double(report.dead.size());
+        state.counters["consistent"] = report.consistent;
+    })->Unit(benchmark::kMicrosecond);
+}
+
+void registerInsightFigures() {
+    benchmark::RegisterBenchmark("insight/cross/26_letters", [](benchmark::State& state) {
+        const Defaults& d = defaults();
+        int hits = 0;
+        for (auto _ : state) hits = bench::crossingTrial26(d.dicts, d.indexes);
+        state.counters["letters"] = hits;
+    })->Unit(benchmark::kMicrosecond);
+    registerInsight("insight_15x15_half");
+    registerInsight("insight_25x35");
+    benchmark::RegisterBenchmark("insight/word_table", [](benchmark::State& state) {
+        const Defaults& d = defaults();
+        for (auto _ : state) benchmark::DoNotOptimize(WordTable(d.dicts).count(5));
+    })->Unit(benchmark::kMillisecond)->Iterations(1);
+}
+
+// One whole-process fill of a comparison grid.
+struct ProcessFill {
+    std::string result;  // "filled", "no fill", "stopped", or what went wrong
+    double wall = 0, cpu = 0;
+};
+std::map<std::string, ProcessFill> quirvoFills, qxwFills;
+
+// The cache folder holds the shared word list; made on first use.
+void prepareWordList(benchmark::State& state) {
+    static const int made = [] {
+        fs::create_directories(settings.cache);
+        const fs::path script = fs::path(QUIRVO_BENCH_DIR) / "fill_word_list.sh";
+        return bench::runChild({"/bin/bash", script.string(), settings.cache.string(), QUIRVO_CLI_PATH}, 3600).exitCode;
+    }();
+    if (made != 0) state.SkipWithError("fill_word_list.sh failed");
+}
+
+ProcessFill quirvoProcess(const std::string& name) {
+    const bench::ChildRun run =
+        bench::runChild({QUIRVO_CLI_PATH, "fill", "--dir", (settings.cache / "lista").string(), "--seconds",
+                         std::to_string(settings.fillSeconds), gridPath(name).string()},
+                        settings.fillSeconds + 60);
+    ProcessFill fill{"exit " + std::to_string(run.exitCode), run.wallSeconds, run.cpuSeconds};
+    for (const char* result : {"filled", "no fill", "stopped"})
+        if (run.out.find(std::string("\"result\": \"") + result + "\"") != std::string::npos) fill.result = result;
+    const size_t rows = run.out.find("\"rows\"");
+    if (fill.result == "filled" && run.out.find('?', rows) < run.out.find(']', rows)) fill.result = "filled with holes";
+    return fill;
+}
+
+ProcessFill qxwProcess(const std::string& name) {
+    const std::string deck = bench::qxwDeck(readGrid(name));
+    if (deck.empty()) return {"grid with letters", 0, 0};
+    const fs::path deckFile = settings.cache / (name + ".qxd");
+    std::ofstream(deckFile) << deck;
+    const bench::ChildRun run =
+        bench::runChild({settings.qxw, "-b", "-d", (settings.cache / "words.txt").string(), deckFile.string()},
+                        settings.qxwSeconds);
+    ProcessFill fill{"exit " + std::to_string(run.exitCode), run.wallSeconds, run.cpuSeconds};
+    if (!run.started) fill.result = "not started";
+    else if (run.capped) fill.result = "no fill in " + std::to_string(int(settings.qxwSeconds)) + " s";
+    else if (run.exitCode == 4) fill.result = "no fill";
+    else if (run.exitCode == 0) {
+        size_t words = 0;  // one line "Wn WORD" per slot
+        std::istringstream lines(run.out);
+        for (std::string line; std::getline(lines, line);) words += line.size() > 1 && line[0] == 'W' && isdigit(line[1]);
+        fill.result = words == slotsOf(readGrid(name)).size() ? "filled" : "filled partly";
+    }
+    return fill;
+}
+
+void registerComparison(const std::string& name) {
+    using Runner = ProcessFill (*)(const std::string&);
+    const std::pair<const char*, Runner> fillers[] = {{"quirvo", quirvoProcess}, {"qxw", qxwProcess}};
+    for (const auto& [filler, runner] : fillers) {
+        benchmark::RegisterBenchmark(("qxw/" + name + "/" + filler).c_str(),
+                                     [name, filler = std::string(filler), runner = runner](benchmark::State& state) {
+                                         prepareWordList(state);
+                                         for (auto _ : state) {
+                                             const ProcessFill fill = runner(name);
+                                             state.SetIterationTime(fill.wall);
+                                             (filler == "qxw" ? qxwFills : quirvoFills)[name] = fill;
+                                             state.SetLabel(fill.result);
+                                             state.counters["cpu_s"] = fill.cpu;
+                                         }
+                                     })
+            ->Iterations(1)
+            ->UseManualTime()
+            ->Unit(benchmark::kSecond);
+    }
+}
+
+// Fills of the default dictionaries, by grid and seed.
+struct DefaultFill {
+    std::string grid;
+    bool filled = false;
+    double seconds = 0;
+    std::array<int, 7> wordsByDictionary{};
+    int words() const { return std::accumulate(wordsByDictionary.begin(), wordsByDictionary.end(), 0); }
+};
+std::vector<DefaultFill> defaultFills;
+
+void registerDefaultFill(const std::string& name, uint64_t seed) {
+    benchmark::RegisterBenchmark(("default/" + name + "/seed" + std::to_string(seed)).c_str(),
+                                 [name, seed](benchmark::State& state) {
+                                     const Grid grid = readGrid(name);
+                                     const Defaults& d = defaults();
+                                     FillOptions options;
+                                     options.active = d.active;
+                                     options.seconds = settings.fillSeconds;
+                                     options.seed = seed;
+                                     for (auto _ : state) {
+                                         const FillResult result = fill(d.table, grid, options);
+                                         state.SetIterationTime(result.seconds);
+                                         DefaultFill made{name, result.outcome == FillOutcome::Filled &&
+                                                                    result.report.repeated.empty(),
+                                                          result.seconds, result.report.wordsByDictionary};
+                                         defaultFills.push_back(made);
+                                         state.SetLabel(made.filled ? "filled" : "not filled");
+                                     }
+                                 })
+        ->Iterations(1)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
+}
+
+double median(std::vector<double> values) {
+    if (values.empty()) return 0;
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+void printInsightRatios() {
+    const auto cross = cpuTimes.find("insight/cross/26_letters");
+    if (cross == cpuTimes.end()) return;
+    std::printf("\ninsight, CPU time against one crossing trial of 26 letters (%.1f us):\n", cross->second * 1e6);
+    std::printf("%-40s %12s %9s %8s\n", "case", "us", "x trial", "target");
+    for (const auto& [name, seconds] : cpuTimes) {
+        if (name.rfind("insight/insight_", 0) != 0) continue;
+        const bool first = name.size() > 6 && name.compare(name.size() - 6, 6, "/first") == 0;
+        std::printf("%-40s %12.1f %9.1f %8s\n", name.c_str(), seconds * 1e6, seconds / cross->second,
+                    first ? "<= 200" : "<= 50");
+    }
+}
+
+void printComparison() {
+    if (quirvoFills.empty() && qxwFills.empty()) return;
+    std::printf("\nautofill as whole processes, same grids and word list (seconds wall / CPU):\n");
+    std::printf("%-14s %-22s %8s %8s   %-22s %8s %8s %9s\n", "grid", "quirvo-diz fill", "wall", "cpu", "qxw -b", "wall",
+                "cpu", "qxw/ours");
+    for (const auto& [name, ours] : quirvoFills) {
+        const ProcessFill theirs = qxwFills.count(name) ? qxwFills[name] : ProcessFill{"not run"};
+        std::printf("%-14s %-22s %8.2f %8.2f   %-22s %8.2f %8.2f", name.c_str(), ours.result.c_str(), ours.wall,
+                    ours.cpu, theirs.result.c_str(), theirs.wall, theirs.cpu);
+        if (theirs.result == "filled" && ours.cpu > 0) std::printf(" %9.1f", theirs.cpu / ours.cpu);
+        std::printf("\n");
+    }
+    std::printf("target: at least 5 times faster wherever Qxw fills; the 15 x 15 filled within %.0f s\n",
+                settings.fillSeconds);
+}
+
+void printDefaultFills() {
+    if (defaultFills.empty()) return;
+    std::vector<double> seconds, baseShares;
+    std::array<int, 7> pooled{};
+    int filled = 0, words = 0;
+    for (const DefaultFill& f : defaultFills) {
+        if (!f.filled) continue;
+        ++filled;
+        seconds.push_back(f.seconds);
+        baseShares.push_back(f.words() ? double(f.wordsByDictionary[1]) / f.words() : 0);
+        for (size_t slot = 0; slot < pooled.size(); ++slot) pooled[slot] += f.wordsByDictionary[slot];
+        words += f.words();
+    }
+    std::printf("\nautofill with the default dictionaries: %d of %zu fills made, median %.3f s; base.diz words: "
+                "median share %.1f%%\nwords of all fills by dictionary:",
+                filled, defaultFills.size(), median(seconds), 100 * median(baseShares));
+    for (int slot = 1; slot <= SEARCHABLE_SLOTS; ++slot)
+        if (pooled[size_t(slot)])
+            std::printf(" %s %.1f%%", defaults().dicts[slot].dictFileName.c_str(), 100.0 * pooled[size_t(slot)] / words);
+    std::printf("\n");
+}
+
+void printLoad(const char* when) {
+    std::ifstream in("/proc/loadavg");
+    std::string one, five;
+    in >> one >> five;
+    std::printf("load average %s: %s (1 min), %s (5 min)\n", when, one.c_str(), five.c_str());
+}
+
+fs::path defaultCache() {
+    if (const char* xdg = std::getenv("XDG_CACHE_HOME"); xdg && *xdg) return fs::path(xdg) / "quirvo" / "fill_bench";
+    const char* home = std::getenv("HOME");
+    return fs::path(home && *home ? home : "/tmp") / ".cache" / "quirvo" / "fill_bench";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    settings.cache = defaultCache();
+    std::vector<char*> rest;
+    for (int i = 0; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg.rfind("--dir=", 0) == 0) settings.folder = arg.substr(6);
+        else if (arg.rfind("--cache=", 0) == 0) settings.cache = arg.substr(8);
+        else if (arg.rfind("--qxw=", 0) == 0) settings.qxw = arg.substr(6);
+        else if (arg.rfind("--qxw-seconds=", 0) == 0) settings.qxwSeconds = std::atof(arg.c_str() + 14);
+        else rest.push_back(argv[i]);
+    }
+    int restCount = int(rest.size());
+    benchmark::Initialize(&restCount, rest.data());
+    registerInsightFigures();
+    for (const char* grid : {"qxw_11x12", "qxw_13x13", "qxw_15x15_us"}) registerComparison(grid);
+    for (const char* grid : {"it_09x09", "it_10x10", "it_11x11", "it_12x12", "it_13x13", "it_14x14", "it_15x15"})
+        for (uint64_t seed = 1; seed <= 3; ++seed) registerDefaultFill(grid, seed);
+    printLoad("at the start");
+    TimesReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    printLoad("at the end");
+    printInsightRatios();
+    printComparison();
+    printDefaultFills();
+    benchmark::Shutdown();
+    return 0;
+}
