@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 namespace quirvo {
@@ -19,7 +20,12 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         auto* dialog = static_cast<QWidget*>(watched);
-        if (event->type() == QEvent::Show && !event->spontaneous()) centre(dialog);
+        if (event->type() == QEvent::Show && !event->spontaneous()) {
+            centre(dialog);
+            // Window managers do not always focus a new tool window; the
+            // user expects to type into it at once.
+            QTimer::singleShot(0, dialog, [dialog] { dialog->activateWindow(); });
+        }
         return false;
     }
 
@@ -32,8 +38,9 @@ private:
         placed.moveCenter(over.center());
         if (const QScreen* screen = owner->screen()) {
             const QRect area = screen->availableGeometry();
-            placed.moveLeft(std::clamp(placed.left(), area.left(), std::max(area.left(), area.right() - placed.width())));
-            placed.moveTop(std::clamp(placed.top(), area.top(), std::max(area.top(), area.bottom() - placed.height())));
+            const QPoint last(area.x() + area.width() - placed.width(), area.y() + area.height() - placed.height());
+            placed.moveLeft(std::clamp(placed.left(), area.left(), std::max(area.left(), last.x())));
+            placed.moveTop(std::clamp(placed.top(), area.top(), std::max(area.top(), last.y())));
         }
         dialog->move(placed.topLeft());
     }

@@ -28,7 +28,7 @@ MainWindow::MainWindow(StartupOptions options, QWidget* parent)
     : QMainWindow(parent), options_(std::move(options)), twips_(options_.screenTwips) {
     setObjectName("Form1");
     initResources();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) resize(screen->availableGeometry().size());
+    placeOnScreen();
     const bool narrow = twips_.screenWidth() < 12000;
     session_.Im2 = narrow ? -1 : 0;
     MainWindowBuilder builder(*this, twips_);
@@ -78,6 +78,19 @@ void MainWindow::formLoad() {
     session_.programFolder = folder.toStdString();
     if (!folder.endsWith('/')) folder += '/';
     session_.wordDocPath = (folder + "~cruci.doc").toStdString();
+}
+
+// The program shows the window maximised; un-maximised it comes back as a
+// window well inside the screen, centred on it.
+void MainWindow::placeOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    const QSize size = QSize(std::max(1024, area.width() * 85 / 100), std::max(700, area.height() * 85 / 100))
+                           .boundedTo(area.size());
+    QRect placed(QPoint(), size);
+    placed.moveCenter(area.center());
+    setGeometry(placed);
 }
 
 QAction* MainWindow::menuItem(const QString& name) const {

@@ -6,6 +6,7 @@
 
 #include "core/session.h"
 #include "gui/app/controllers.h"
+#include "gui/app/pattern_label.h"
 #include "gui/app/startup_options.h"
 #include "gui/app/twips.h"
 
@@ -14,6 +15,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QScrollArea;
 class QTimer;
 class QToolBar;
 
@@ -39,7 +41,7 @@ public:
     GridView* peri() const { return peri_; }
     StatusPanels* stb1() const { return stb1_; }
     QListWidget* lists() const { return lists_; }
-    QLabel* texta() const { return texta_; }
+    PatternLabel* texta() const { return texta_; }
     QLineEdit* textb() const { return textb_; }
     QPushButton* command(int n) const { return commands_[n - 1]; }  // Command1..Command4
     QAction* button(const QString& key) const { return buttons_.value(key); }  // "a0".."a12"
@@ -59,6 +61,14 @@ public:
     void nuovoschema();
     void inizio();
     void disponi();
+    // Places the controls from the window's own size; disponi and every
+    // resize of the window call it.
+    void placeControls();
+    // The cell size and fonts a grid set-up starts from: cells of screen
+    // width x 0.03, or smaller cells and fonts in proportion when the grid
+    // would not fit between its corner and the window's right edge and
+    // status bar.
+    void applyInitialCellSize();
     // Sizes the picture from dimv, dimo and the grid; false (and nothing
     // resized) when a side would reach the 16-bit limit of 32766 twips.
     bool resizeGridPicture();
@@ -98,15 +108,20 @@ protected:
 
 private:
     friend class MainWindowBuilder;
+    void placeOnScreen();
     void formLoad();
     void stb1PanelClick(int panel);
     void timer2Timer();
+    int clientHeight() const;
     int listHeight(double topTwips) const;
+    void placeButtonRow(double topTwips);
+    QSize gridRoom() const;  // pixels from the grid's corner to the right edge and the status bar
 
     StartupOptions options_;
     Twips twips_;
     Session session_;
     GridView* peri_ = nullptr;
+    QScrollArea* periArea_ = nullptr;  // scrolls the grid once it is larger than its room
     StatusPanels* stb1_ = nullptr;
     QListWidget* lists_ = nullptr;
     QToolBar* tlb1_ = nullptr;
@@ -114,7 +129,7 @@ private:
     QLabel* secCar_ = nullptr;
     QLabel* label1_ = nullptr;
     QLabel* label3_ = nullptr;
-    QLabel* texta_ = nullptr;
+    PatternLabel* texta_ = nullptr;
     QLineEdit* textb_ = nullptr;
     QLabel* picture1_ = nullptr;
     QAction* picture1Slot_ = nullptr;

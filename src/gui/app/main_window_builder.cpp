@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -144,8 +145,7 @@ void MainWindowBuilder::buildControls() {
     };
     w_.label3_ = label("Label3", "RISULTATO della RICERCA");
     w_.label1_ = label("Label1", "OGGETTO in RICERCA");
-    w_.texta_ = label("texta", "");
-    w_.texta_->setMinimumWidth(twips_.toPixelsX(2400));
+    w_.texta_ = new PatternLabel(central);
     w_.label0_ = label("Label0", " Attendere il caricamento dei Dizionari ...");
     w_.secCar_ = label("SecCar", "0");
     w_.secCar_->setVisible(false);
@@ -165,7 +165,13 @@ void MainWindowBuilder::buildControls() {
     w_.lists_->setUniformItemSizes(true);
 
     w_.imageA_ = label("ImageA", "");
-    w_.peri_ = new GridView(w_.session_, central);
+    w_.periArea_ = new QScrollArea(central);
+    w_.periArea_->setObjectName("PeriArea");
+    w_.periArea_->setFrameShape(QFrame::NoFrame);
+    w_.periArea_->setFocusPolicy(Qt::NoFocus);
+    w_.periArea_->setWidgetResizable(false);
+    w_.peri_ = new GridView(w_.session_);
+    w_.periArea_->setWidget(w_.peri_);
     w_.peri_->setVisible(false);
 
     w_.stb1_ = new StatusPanels(twips_, &w_);

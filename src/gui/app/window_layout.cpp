@@ -1,15 +1,20 @@
 // disponi: grid metrics and the placement of the main window's controls,
-// all computed in twips from the screen size.
+// computed in twips as proportions of the window, which starts as large as
+// the screen.
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QToolBar>
+#include <algorithm>
+#include <cmath>
 
 #include "core/common/rounding.h"
 #include "gui/app/main_window.h"
 #include "gui/app/status_panels.h"
+#include "gui/display/zoom_commands.h"
 
 namespace quirvo {
 
@@ -22,61 +27,37 @@ QFont family(const QStringList& families, double points = 0) {
     return font;
 }
 
+constexpr int EDGE_PX = 4;  // kept free along the window's right edge and the status bar
+
 }  // namespace
+
+// Between the toolbar and the status bar.
+int MainWindow::clientHeight() const {
+    return height() - menuBar()->sizeHint().height() - tlb1_->sizeHint().height() - statusBar()->sizeHint().height();
+}
 
 // From the given top down to 600 twips above the status bar.
 int MainWindow::listHeight(double topTwips) const {
-    const int clientHeight = height() - menuBar()->sizeHint().height() - tlb1_->sizeHint().height() -
-                             statusBar()->sizeHint().height();
-    return std::max(40, twips_.toPixelsY(twips_.fromPixelsY(clientHeight) - topTwips - 600));
+    return std::max(40, twips_.toPixelsY(twips_.fromPixelsY(clientHeight()) - topTwips - 600));
+}
+
+QSize MainWindow::gridRoom() const {
+    const GridMetrics& m = session_.metrics;
+    return {std::max(40, width() - twips_.toPixelsX(m.orx - 1) - EDGE_PX),
+            std::max(40, clientHeight() - twips_.toPixelsY(m.ory - 1) - EDGE_PX)};
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    if (lists_->property("placed").toBool())
-        lists_->resize(lists_->width(), listHeight(twips_.fromPixelsY(lists_->y())));
+    if (lists_->property("placed").toBool()) placeControls();
 }
 
 void MainWindow::disponi() {
-    const double sw = twips_.screenWidth();
-    const double sh = twips_.screenHeight();
     GridMetrics& m = session_.metrics;
     m = GridMetrics{};
-    m.orx = roundHalfEven(sw * 0.27);
-    m.ory = roundHalfEven(sh * 0.19);
-    m.dimv = roundHalfEven(sw * 0.03);
+    m.dimv = roundHalfEven(twips_.screenWidth() * 0.03);
     m.dimo = m.dimv;
-
-    auto place = [&](QWidget* w, double leftTwips, double topTwips) {
-        w->move(twips_.toPixelsX(leftTwips), twips_.toPixelsY(topTwips));
-    };
-    auto rightEdge = [&](QWidget* w) { return twips_.fromPixelsX(w->x() + w->width()); };
-    auto topOf = [&](QWidget* w) { return twips_.fromPixelsY(w->y()); };
-
-    label0_->adjustSize();
-    place(label0_, m.orx, m.ory - 600);
-    secCar_->adjustSize();
-    place(secCar_, m.orx + twips_.fromPixelsX(label0_->width()), m.ory - 600);
-
-    label3_->adjustSize();
-    place(label3_, sw * 0.014, sh * 0.13);
-    const double listTop = lists_->property("placed").toBool() ? m.ory : sh * 0.16;
-    lists_->setGeometry(twips_.toPixelsX(sw * 0.014), twips_.toPixelsY(m.ory),
-                        twips_.toPixelsX(sw * 0.25), listHeight(listTop));
-    lists_->setProperty("placed", true);
-
-    label1_->adjustSize();
-    place(label1_, m.orx + 200, topOf(label3_));
-    QWidget* row[] = {commands_[0], commands_[1], texta_, commands_[2], commands_[3]};
-    QWidget* previous = label1_;
-    for (QWidget* w : row) {
-        w->adjustSize();
-        place(w, rightEdge(previous) + 50, topOf(label3_));
-        previous = w;
-    }
-    imageA_->resize(36, 36);
-    place(imageA_, m.orx - 700, topOf(label3_));
-
+    placeControls();
     if (session_.Im2 == -1) {
         lists_->setFont(family({"Courier New", "Liberation Mono", "monospace"}, 8));
         label1_->setFont(family({"MS Serif", "Liberation Serif", "serif"}));
@@ -86,6 +67,89 @@ void MainWindow::disponi() {
         label1_->setFont(family({"MS Sans Serif", "Liberation Sans", "sans-serif"}));
         label3_->setFont(family({"MS Sans Serif", "Liberation Sans", "sans-serif"}));
     }
+}
+
+void MainWindow::placeControls() {
+    const double ww = twips_.fromPixelsX(width());
+    const double wh = twips_.fromPixelsY(height());
+    GridMetrics& m = session_.metrics;
+    m.orx = roundHalfEven(ww * 0.27);
+    m.ory = roundHalfEven(wh * 0.19);
+
+    auto place = [&](QWidget* w, double leftTwips, double topTwips) {
+        w->move(twips_.toPixelsX(leftTwips), twips_.toPixelsY(topTwips));
+    };
+    label0_->adjustSize();
+    place(label0_, m.orx, m.ory - 600);
+    secCar_->adjustSize();
+    place(secCar_, m.orx + twips_.fromPixelsX(label0_->width()), m.ory - 600);
+
+    label3_->adjustSize();
+    place(label3_, ww * 0.014, wh * 0.13);
+    const double listTop = lists_->property("placed").toBool() ? m.ory : wh * 0.16;
+    lists_->setGeometry(twips_.toPixelsX(ww * 0.014), twips_.toPixelsY(m.ory), twips_.toPixelsX(ww * 0.25),
+                        listHeight(listTop));
+    lists_->setProperty("placed", true);
+
+    placeButtonRow(twips_.fromPixelsY(label3_->y()));
+    imageA_->resize(36, 36);
+    place(imageA_, m.orx - 700, twips_.fromPixelsY(label3_->y()));
+
+    const QPoint corner(twips_.toPixelsX(m.orx - 1), twips_.toPixelsY(m.ory - 1));
+    periArea_->setGeometry(QRect(corner, gridRoom()));
+}
+
+// Label1, Command1, Command2, texta, Command3, Command4, left to right and
+// 50 twips apart from orx + 200. texta takes the width the grid's longest
+// slot needs; when the window is too narrow for that it gets what is left
+// (its font then shrinks), and when even a narrow texta does not fit, the
+// row starts further left, though never over the result list.
+void MainWindow::placeButtonRow(double topTwips) {
+    const int gap = twips_.toPixelsX(50);
+    QWidget* row[] = {label1_, commands_[0], commands_[1], texta_, commands_[2], commands_[3]};
+    int fixedWidth = 5 * gap;
+    for (QWidget* w : row) {
+        if (w == texta_) continue;
+        w->adjustSize();
+        fixedWidth += w->width();
+    }
+    const int longest = std::max<int>(session_.grid.maxWordLen, 12);
+    const int wanted = std::max(twips_.toPixelsX(2400), texta_->naturalWidth(QString(longest, 'O')));
+    const int narrowest = twips_.toPixelsX(1200);
+    const int right = width() - EDGE_PX;
+    int left = twips_.toPixelsX(session_.metrics.orx + 200);
+    if (right - left - fixedWidth < narrowest)
+        left = std::max(lists_->x() + lists_->width() + gap, right - fixedWidth - narrowest);
+    const int textaWidth = std::clamp(right - left - fixedWidth, narrowest, wanted);
+
+    const int top = twips_.toPixelsY(topTwips);
+    int x = left;
+    for (QWidget* w : row) {
+        if (w == texta_)
+            texta_->setGeometry(x, top, textaWidth, commands_[0]->height());
+        else
+            w->move(x, top);
+        x += w->width() + gap;
+    }
+}
+
+void MainWindow::applyInitialCellSize() {
+    GridMetrics& m = session_.metrics;
+    const int16_t specified = roundHalfEven(twips_.screenWidth() * 0.03);
+    int16_t cell = specified;
+    const Grid& g = session_.grid;
+    if (g.exists()) {
+        // The picture is the cells plus two pixels for the outer lines.
+        const QSize room = gridRoom();
+        const double across = twips_.fromPixelsX(room.width() - 2) / g.colCount;
+        const double down = twips_.fromPixelsY(room.height() - 2) / g.rowCount;
+        const int fits = static_cast<int>(std::floor(std::min(across, down)));
+        cell = static_cast<int16_t>(std::clamp<int>(fits, ZoomCommands::MIN_CELL_TWIPS, specified));
+    }
+    const double ratio = double(cell) / specified;
+    m.dimv = m.dimo = cell;
+    m.dimLet = 15 * ratio;
+    m.dimNum = 7 * ratio;
 }
 
 }  // namespace quirvo

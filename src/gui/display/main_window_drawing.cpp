@@ -1,6 +1,7 @@
 // The grid picture's drawing procedures of the main window.
 #include <QAction>
 #include <QLabel>
+#include <QScrollArea>
 
 #include "core/common/rounding.h"
 #include "core/grid/cell_codes.h"
@@ -60,8 +61,10 @@ void MainWindow::inizio() {
     menuItem("Numerare")->setChecked(true);
     setGridToolsEnabled(true);
     peri_->setVisible(true);
-    const GridMetrics& m = session_.metrics;
-    peri_->move(twips_.toPixelsX(m.orx - 1), twips_.toPixelsY(m.ory - 1));
+    // disponi put the grid's room at (orx - 1, ory - 1); the grid starts
+    // at its corner, at the size that fits it.
+    periArea_->ensureVisible(0, 0);
+    applyInitialCellSize();
     resizeGridPicture();
     fitLetterFont();
     rinfresca();

@@ -38,12 +38,10 @@ void ZoomCommands::Ingrandisci_Click() { zoom(1.1); }
 
 void ZoomCommands::Riduci_Click() { zoom(0.9); }
 
+// Back to the size a set-up gives the grid in the window as it now is.
 void ZoomCommands::Originali_click() {
-    GridMetrics& m = w_.session().metrics;
-    m.dimv = m.dimo = roundHalfEven(w_.twips().screenWidth() * 0.03);
+    w_.applyInitialCellSize();
     if (!w_.resizeGridPicture()) return;
-    m.dimLet = 15;
-    m.dimNum = 7;
     w_.fitLetterFont();
     w_.rinfresca();
 }

@@ -48,7 +48,7 @@ void SuggestionRequests::crossingClick(bool vocali) {
     CrossingOutcome outcome;
     {
         ScanSession scan(w_, [this] {
-            w_.texta()->setText("?");
+            w_.texta()->setPattern("?");
             w_.stb1()->setText(3, QString::fromUtf8(texts::CROSS_WAIT));
             w_.stb1()->setTip(2, QString::fromUtf8(texts::CROSS_STOP_TIP));
         });

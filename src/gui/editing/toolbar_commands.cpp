@@ -72,7 +72,7 @@ void ToolbarCommands::chooseGridMode(const QString& key, int mode) {
     s.modeKey = key.toStdString();
     s.workMode = static_cast<int16_t>(mode);
     w_.showModePicture(mode);
-    w_.texta()->setText(QString());
+    w_.texta()->setPattern(QString());
     w_.stb1()->setText(1, QString::fromUtf8(GRID_MODES[mode].title));
     w_.stb1()->setTip(1, QString::fromUtf8(GRID_MODES[mode].prompt));
 }

@@ -41,7 +41,7 @@ void showList(MainWindow& w, const WindowEffects& fx) {
 void applyWindowEffects(MainWindow& w, const WindowEffects& fx) {
     showPanels(w, fx);
     showList(w, fx);
-    if (fx.texta) w.texta()->setText(bytes(*fx.texta));
+    if (fx.texta) w.texta()->setPattern(bytes(*fx.texta));
     if (fx.clearTextb) w.textb()->clear();
     if (fx.commandsEnabled)
         for (int n = 1; n <= 4; ++n) w.command(n)->setEnabled(*fx.commandsEnabled);

@@ -58,7 +58,7 @@ bool DocumentFlow::busy() const { return s_.busyLevel > 0; }
 void DocumentFlow::clearResults() {
     w_.lists()->clear();
     w_.lists()->setToolTip({});
-    w_.texta()->clear();
+    w_.texta()->setPattern(QString());
     w_.textb()->clear();
 }
 
