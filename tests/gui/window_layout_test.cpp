@@ -65,6 +65,14 @@ private slots:
         QVERIFY(reachable(*w, area->viewport()));
         QVERIFY(area->viewport()->rect().contains(w->peri()->mapTo(area->viewport(), cellPoint(*w, 24, 0))));
 
+        // The writing cursor wrapping to the far corner brings it into view.
+        clickToolbar(*w, "a3");
+        area->verticalScrollBar()->setValue(0);
+        clickCell(*w, 0, 0);
+        QTest::keyClick(w->peri(), Qt::Key_Left);
+        QCOMPARE(QPoint(w->session().curCol, w->session().curRow), QPoint(34, 24));
+        QVERIFY(area->viewport()->rect().contains(w->peri()->mapTo(area->viewport(), cellPoint(*w, 24, 34))));
+
         w->menuItem("Originali")->trigger();
         QTRY_VERIFY(!area->verticalScrollBar()->isVisible());
     }

@@ -1,11 +1,10 @@
 #include "gui/app/dialog_window.h"
 
 #include <QEvent>
-#include <algorithm>
-#include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
 
 namespace quirvo {
 

@@ -157,11 +157,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (session_.busyLevel <= 0) emit closeRequested();
 }
 
+namespace {
+
 // The zoom item of a key pressed with Ctrl, or null. The "+" of the main
 // keyboard needs Shift on some layouts (the US one) and not on others (the
 // Italian one); "=" is the unshifted key that bears it on the US layout.
 // The keypad's keys count as well; Alt and any other key do not.
-static const char* zoomItem(const QKeyEvent& key) {
+const char* zoomItem(const QKeyEvent& key) {
     const Qt::KeyboardModifiers mods = key.modifiers() & ~Qt::KeypadModifier;
     const bool keypad = key.modifiers() & Qt::KeypadModifier;
     if (mods == (Qt::ControlModifier | Qt::ShiftModifier) && !keypad)
@@ -175,6 +177,8 @@ static const char* zoomItem(const QKeyEvent& key) {
     default: return nullptr;
     }
 }
+
+}  // namespace
 
 // The zoom keys act whichever control has the focus.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

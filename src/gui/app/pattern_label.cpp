@@ -1,6 +1,7 @@
 #include "gui/app/pattern_label.h"
 
 #include <QFontMetrics>
+#include <algorithm>
 
 namespace quirvo {
 

@@ -26,6 +26,9 @@ void MainWindow::numera() { peri_->setNumbersShown(menuItem("Numerare")->isCheck
 void MainWindow::evidenzia() {
     const Outline& o = session_.outline;
     peri_->addOutline(QRectF(o.cx, o.cy, o.LAX, o.LAY), QColor(255, 0, 0));
+    // A grid larger than its room scrolls to the first cell of what is outlined.
+    const double w = peri_->cellWidth(), h = peri_->cellHeight();
+    periArea_->ensureVisible(int(1 + (o.cx + 0.5) * w), int(1 + (o.cy + 0.5) * h), int(w), int(h));
     peri_->repaint();
     session_.lastOutline = o;
 }

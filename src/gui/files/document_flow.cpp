@@ -254,8 +254,9 @@ void DocumentFlow::commonEnd() {
     }
 }
 
-// A new or opened grid has no slot under work: what the slot buttons would
-// search belonged to the grid that has gone.
+// A New or an Open has replaced the grid: its changes are gone, and there
+// is no slot under work, since what the slot buttons would search belonged
+// to the grid that has gone.
 void DocumentFlow::gridReplaced() {
     s_.gridModified = 0;
     consent_.reset();
