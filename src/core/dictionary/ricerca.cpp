@@ -77,7 +77,6 @@ void ricerca(Session& session, Progress& progress, SearchOutcome& out) {
     fx.panel4 = texts::BLANK;
     fx.panel2ToolTip = "";
     fx.lists = std::vector<std::string>{};
-    session.itemCounter = 0;
     SlotState& slot = session.slot;
     if (refusedPattern(slot.slotPattern)) return refuse(out);
     out.refused = false;

@@ -40,6 +40,7 @@ MainWindow::MainWindow(StartupOptions options, QWidget* parent)
         pressModeButton();
         emit buttonClicked(action->objectName());
     });
+    connect(&document_, &GridDocument::cellsChanged, this, &MainWindow::rinfresca);
     connect(stb1_, &StatusPanels::panelClicked, this, &MainWindow::stb1PanelClick);
     connect(timer2_, &QTimer::timeout, this, &MainWindow::timer2Timer);
     connect(menuItem("AiutoF1"), &QAction::triggered, this, [] { HelpWindow::setContext(1000); });
@@ -73,11 +74,7 @@ void MainWindow::formLoad() {
     setBusyPointer(true);
     timer0_->start();
     HelpWindow::setContext(1000);
-    session_.wordItalian = 1;
-    QString folder = QDir::currentPath();
-    session_.programFolder = folder.toStdString();
-    if (!folder.endsWith('/')) folder += '/';
-    session_.wordDocPath = (folder + "~cruci.doc").toStdString();
+    session_.programFolder = QDir::currentPath().toStdString();
 }
 
 // The program shows the window maximised; un-maximised it comes back as a

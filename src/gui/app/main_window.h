@@ -9,6 +9,7 @@
 #include "gui/app/pattern_label.h"
 #include "gui/app/startup_options.h"
 #include "gui/app/twips.h"
+#include "gui/document/grid_document.h"
 
 class QAction;
 class QLabel;
@@ -36,6 +37,8 @@ public:
     ~MainWindow() override;
 
     Session& session() { return session_; }
+    // Every change to cells goes through it; the picture follows its signal.
+    GridDocument& document() { return document_; }
     const StartupOptions& options() const { return options_; }
 
     GridView* peri() const { return peri_; }
@@ -120,6 +123,7 @@ private:
     StartupOptions options_;
     Twips twips_;
     Session session_;
+    GridDocument document_{session_};
     GridView* peri_ = nullptr;
     QScrollArea* periArea_ = nullptr;  // scrolls the grid once it is larger than its room
     StatusPanels* stb1_ = nullptr;

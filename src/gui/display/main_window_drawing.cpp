@@ -30,7 +30,6 @@ void MainWindow::evidenzia() {
     const double w = peri_->cellWidth(), h = peri_->cellHeight();
     periArea_->ensureVisible(int(1 + (o.cx + 0.5) * w), int(1 + (o.cy + 0.5) * h), int(w), int(h));
     peri_->repaint();
-    session_.lastOutline = o;
 }
 
 void MainWindow::nuovoschema() {

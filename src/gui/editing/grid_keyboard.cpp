@@ -75,7 +75,6 @@ void GridKeyboard::write(char carm, const QString& shown) {
     w_.controller<HistoryCommands>()->aggior(carm);
     // The latest change is now this key, no longer a transfer the list may take back.
     s.priclk = 0;
-    w_.rinfresca();
     outlineCell(w_, s.curRow, s.curCol);
     int incr = 0, incc = 0;
     writingStep(s.workMode, incr, incc);

@@ -139,7 +139,6 @@ void GridMouse::blackenOrWhiten() {
     w_.stb1()->setText(2, black ? " sbiancata " : " annerita ");
     w_.stb1()->setText(3, " ");
     w_.controller<HistoryCommands>()->aggior(black ? EMPTY_CELL : BLACK_CELL);
-    w_.rinfresca();
     outlineCell(w_, s.curRow, s.curCol);
 }
 
@@ -152,8 +151,10 @@ void GridMouse::placeWritingCursor() {
 void GridMouse::clearCell() {
     Session& s = w_.session();
     const char carr = s.grid.cell(s.curRow, s.curCol);
-    if (carr != EMPTY_CELL) w_.controller<HistoryCommands>()->aggior(EMPTY_CELL);
-    w_.rinfresca();
+    if (carr != EMPTY_CELL)
+        w_.controller<HistoryCommands>()->aggior(EMPTY_CELL);
+    else
+        w_.rinfresca();
     outlineCell(w_, s.curRow, s.curCol);
     if (carr == EMPTY_CELL) {
         w_.stb1()->setText(2, " ");

@@ -22,21 +22,20 @@ void HistoryCommands::announceFailure() {
 }
 
 void HistoryCommands::aggior(char carm) {
-    Session& s = w_.session();
-    const RecordOutcome outcome = quirvo::aggior(s.grid, s.history, s.curRow, s.curCol, carm);
-    if (outcome.historyReset) announceReset();
-    if (!outcome.recorded) return;
-    w_.button("a7")->setEnabled(true);
-    s.gridModified = 1;
+    const Session& s = w_.session();
+    write({{s.curRow, s.curCol, carm}});
 }
 
-void HistoryCommands::aggiorBulk(const std::vector<CellChange>& changes) {
-    Session& s = w_.session();
-    const RecordOutcome outcome = quirvo::aggiorBulk(s.grid, s.history, changes);
+void HistoryCommands::write(const std::vector<CellWrite>& writes) {
+    const RecordOutcome outcome = w_.document().write(writes);
     if (outcome.historyReset) announceReset();
-    if (!outcome.recorded) return;
-    w_.button("a7")->setEnabled(true);
-    s.gridModified = 1;
+    if (outcome.recorded) w_.button("a7")->setEnabled(true);
+}
+
+void HistoryCommands::writeAll(const std::vector<CellWrite>& writes) {
+    const RecordOutcome outcome = w_.document().writeAll(writes);
+    if (outcome.historyReset) announceReset();
+    if (outcome.recorded) w_.button("a7")->setEnabled(true);
 }
 
 void HistoryCommands::resetIfFull() {
@@ -50,7 +49,6 @@ void HistoryCommands::resetIfFull() {
 // on the picture together, and only the last one is drawn at once.
 void HistoryCommands::showWalk(const HistoryWalk& walk) {
     Session& s = w_.session();
-    w_.rinfresca();
     if (walk.changedCells.empty()) return;
     for (size_t i = 0; i + 1 < walk.changedCells.size(); ++i) {
         const auto [row, col] = walk.changedCells[i];
@@ -65,9 +63,8 @@ void HistoryCommands::showWalk(const HistoryWalk& walk) {
 void HistoryCommands::undo() {
     Session& s = w_.session();
     s.priclk = 0;
-    const HistoryWalk walk = undoGroup(s.grid, s.history);
+    const HistoryWalk walk = w_.document().undo();
     if (walk.failed) {
-        w_.rinfresca();
         announceFailure();
         return;
     }
@@ -82,9 +79,8 @@ void HistoryCommands::undo() {
 void HistoryCommands::redo() {
     Session& s = w_.session();
     s.priclk = 0;
-    const HistoryWalk walk = redoGroup(s.grid, s.history);
+    const HistoryWalk walk = w_.document().redo();
     if (walk.failed) {
-        w_.rinfresca();
         announceFailure();
         return;
     }
@@ -97,10 +93,7 @@ void HistoryCommands::redo() {
 }
 
 void HistoryCommands::takeBack() {
-    Session& s = w_.session();
-    const HistoryWalk walk = undoGroup(s.grid, s.history);
-    w_.rinfresca();
-    if (walk.failed) announceFailure();
+    if (w_.document().undo().failed) announceFailure();
 }
 
 }  // namespace quirvo

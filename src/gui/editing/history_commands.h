@@ -2,16 +2,17 @@
 
 #include <QObject>
 
-#include "core/grid/change_history.h"
+#include "core/document/document.h"
 
 namespace quirvo {
 
 class MainWindow;
 
-// The change recorder and the walks over the change history: every cell
-// the user changes goes through aggior; undo ("a7") and redo ("a8") walk
-// one change group back or forth; takeBack withdraws a provisional
-// transfer from the result list.
+// The change recorder and the walks over the change history, on the
+// window's GridDocument: every cell the user changes goes through aggior
+// or write; undo ("a7") and redo ("a8") walk one change group back or
+// forth; takeBack withdraws a provisional transfer from the result list.
+// The picture repaints from the document's signal.
 class HistoryCommands : public QObject {
     Q_OBJECT
 public:
@@ -19,8 +20,10 @@ public:
 
     // Writes carm into the current cell (curRow, curCol) and records it.
     void aggior(char carm);
-    // Writes many cells as one change group (a fill of the grid).
-    void aggiorBulk(const std::vector<CellChange>& changes);
+    // Several cells as one edit, each through aggior in turn.
+    void write(const std::vector<CellWrite>& writes);
+    // Many cells as one change group of a single triple (a fill of the grid).
+    void writeAll(const std::vector<CellWrite>& writes);
     void undo();
     void redo();
     // The latest group taken back without outlines, button or panel changes.
@@ -31,8 +34,8 @@ public:
 private:
     void announceReset();
     void announceFailure();
-    // Repaints, then outlines every cell of the walk; the current cell ends
-    // on the last one met.
+    // Outlines every cell of the walk; the current cell ends on the last
+    // one met.
     void showWalk(const HistoryWalk& walk);
     MainWindow& w_;
 };

@@ -54,13 +54,10 @@ void ResultList::Prepara(std::string& acce) {
 void ResultList::transferAcross(const std::string& word) {
     Session& s = w_.session();
     const WordLayout layout = layOutWord(word);
-    auto* history = w_.controller<HistoryCommands>();
-    for (const auto& [offset, letter] : layout.letters) {
-        s.curCol = static_cast<int16_t>(s.slot.slotColFirst + offset);
-        history->aggior(letter);
-    }
+    std::vector<CellWrite> writes;
+    for (const auto& [offset, letter] : layout.letters) writes.push_back({s.curRow, s.slot.slotColFirst + offset, letter});
+    w_.controller<HistoryCommands>()->write(writes);
     s.curCol = static_cast<int16_t>(s.slot.slotColFirst + word.size() - 1);
-    w_.rinfresca();
     s.outline = {static_cast<int16_t>(s.slot.slotColFirst + layout.blanks), s.curRow,
                  static_cast<int16_t>(layout.trimmedLength), 1};
     w_.evidenzia();
@@ -69,13 +66,10 @@ void ResultList::transferAcross(const std::string& word) {
 void ResultList::transferDown(const std::string& word) {
     Session& s = w_.session();
     const WordLayout layout = layOutWord(word);
-    auto* history = w_.controller<HistoryCommands>();
-    for (const auto& [offset, letter] : layout.letters) {
-        s.curRow = static_cast<int16_t>(s.slot.slotRowFirst + offset);
-        history->aggior(letter);
-    }
+    std::vector<CellWrite> writes;
+    for (const auto& [offset, letter] : layout.letters) writes.push_back({s.slot.slotRowFirst + offset, s.curCol, letter});
+    w_.controller<HistoryCommands>()->write(writes);
     s.curRow = static_cast<int16_t>(s.slot.slotRowFirst + word.size() - 1);
-    w_.rinfresca();
     s.outline = {s.curCol, static_cast<int16_t>(s.slot.slotRowFirst + layout.blanks), 1,
                  static_cast<int16_t>(layout.trimmedLength)};
     w_.evidenzia();
@@ -83,7 +77,6 @@ void ResultList::transferDown(const std::string& word) {
 
 void ResultList::transferCrossing(char letter) {
     w_.controller<HistoryCommands>()->aggior(letter);
-    w_.rinfresca();
     w_.evidenzia();
 }
 

@@ -6,9 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <algorithm>
 
-#include "core/grid/cell_codes.h"
 #include "core/session.h"
 #include "gui/app/main_window.h"
 #include "gui/app/message_box.h"
@@ -175,13 +173,8 @@ void DocumentFlow::createGrid(int rows, int cols) {
     }
     if (refuseWhileModified(form0a_)) return;
     s_.gridModified = 0;
-    Grid& g = s_.grid;
-    g.rowCount = static_cast<int16_t>(rows);
-    g.colCount = static_cast<int16_t>(cols);
-    g.gridRows.assign(rows + 1, std::string());
+    w_.document().replace(Grid::blank(rows, cols));
     w_.nuovoschema();
-    g.maxWordLen = static_cast<int16_t>(std::max(rows, cols));
-    for (std::string& row : g.gridRows) row.assign(cols, EMPTY_CELL);
     s_.filePath.clear();
     w_.setCaptionFile("(nuovo file)");
     setSaveCommands(false, true);
@@ -215,7 +208,7 @@ bool DocumentFlow::openChosen(const QString& chosenPath) {
     }
     s_.filePath = chosenPath.toStdString();
     w_.nuovoschema();
-    s_.grid = std::move(read.grid);
+    w_.document().replace(std::move(read.grid));
     gridReplaced();
     w_.inizio();
     return true;
@@ -264,7 +257,6 @@ void DocumentFlow::gridReplaced() {
     s_.curRow = 0;
     s_.curCol = 0;
     s_.outline = Outline{};
-    s_.lastOutline = Outline{};
     for (int n = 1; n <= 4; ++n) w_.command(n)->setEnabled(false);
 }
 

@@ -26,11 +26,11 @@ QString progressText(const FillProgress& p) {
         .arg(p.restarts);
 }
 
-std::vector<CellChange> changedCells(const Grid& from, const Grid& to) {
-    std::vector<CellChange> changes;
+std::vector<CellWrite> changedCells(const Grid& from, const Grid& to) {
+    std::vector<CellWrite> changes;
     for (int r = 0; r < from.rowCount; ++r)
         for (int c = 0; c < from.colCount; ++c)
-            if (to.cell(r, c) != from.cell(r, c)) changes.push_back({int16_t(r), int16_t(c), to.cell(r, c)});
+            if (to.cell(r, c) != from.cell(r, c)) changes.push_back({r, c, to.cell(r, c)});
     return changes;
 }
 
@@ -198,9 +198,8 @@ void FillCommands::applyGrid(const FillResult& result) {
     Session& s = w_.session();
     StatusPanels* stb = w_.stb1();
     if (result.outcome == FillOutcome::Filled) {
-        w_.controller<HistoryCommands>()->aggiorBulk(changedCells(s.grid, result.grid));
+        w_.controller<HistoryCommands>()->writeAll(changedCells(s.grid, result.grid));
         s.priclk = 0;
-        w_.rinfresca();
         stb->setText(2, " schema riempito ");
         return;
     }
@@ -219,15 +218,12 @@ void FillCommands::applyWord(const Slot& slot, const std::vector<SlotWord>& word
         return;
     }
     const std::string& word = words.front().word;
-    auto* history = w_.controller<HistoryCommands>();
+    std::vector<CellWrite> writes;
+    for (int i = 0; i < slot.length && i < int(word.size()); ++i)
+        writes.push_back({slot.rowOf(i), slot.colOf(i), word[size_t(i)]});
     s.history.groupMark = ChangeHistory::GROUP_MARK;
-    for (int i = 0; i < slot.length && i < int(word.size()); ++i) {
-        s.curRow = int16_t(slot.rowOf(i));
-        s.curCol = int16_t(slot.colOf(i));
-        history->aggior(word[size_t(i)]);
-    }
+    w_.controller<HistoryCommands>()->write(writes);
     s.priclk = 0;
-    w_.rinfresca();
     s.outline = outlineOf(slot);
     w_.evidenzia();
     w_.stb1()->setText(2, QStringLiteral(" %1 -%2 ").arg(QString::fromLatin1(word)).arg(words.front().dictionary));

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "../support/ascii_grid.h"
 #include "../support/dictionary_builders.h"
-#include "core/grid/cell_codes.h"
 
 namespace quirvo {
 namespace {
@@ -17,10 +17,7 @@ Session trialSession(const std::vector<std::string>& rows, bool accorcia = true)
     s.dictionaries = testing::dictionarySet({WORDS});
     s.accorcia = accorcia;
     s.workMode = 6;
-    s.grid = Grid::blank(static_cast<int>(rows.size()), static_cast<int>(rows[0].size()));
-    for (size_t r = 0; r < rows.size(); ++r)
-        for (size_t c = 0; c < rows[r].size(); ++c)
-            s.grid.setCell(static_cast<int>(r), static_cast<int>(c), rows[r][c] == '#' ? BLACK_CELL : rows[r][c]);
+    s.grid = testing::asciiGrid(rows);
     return s;
 }
 

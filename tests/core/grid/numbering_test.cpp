@@ -2,25 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include "core/grid/cell_codes.h"
+#include "../support/ascii_grid.h"
 
 namespace quirvo {
 namespace {
 
-Grid gridFromRows(std::initializer_list<const char*> rows) {
-    Grid g = Grid::blank(static_cast<int>(rows.size()), static_cast<int>(std::string(*rows.begin()).size()));
-    int r = 0;
-    for (const char* row : rows) {
-        std::string s(row);
-        for (char& ch : s)
-            if (ch == '#') ch = BLACK_CELL;
-        g.gridRows[r++] = s;
-    }
-    return g;
-}
+using testing::asciiGrid;
 
 TEST(Numbering, ThreeByThreeWithBlackCentre) {
-    const Grid g = gridFromRows({"???", "?#?", "???"});
+    const Grid g = asciiGrid({"???", "?#?", "???"});
     const std::vector<int> expected = {1, 0, 2, 0, 0, 0, 3, 0, 0};
     EXPECT_EQ(numberCells(g), expected);
 }
@@ -28,18 +18,18 @@ TEST(Numbering, ThreeByThreeWithBlackCentre) {
 TEST(Numbering, IsolatedCellsAndLastRowAndColumnStartNothing) {
     // Row 0 col 2 is isolated: a block to its left and below, the edge right.
     // Row 2 col 2 is in the last row and column.
-    const Grid g = gridFromRows({"A#?", "??#", "#?A"});
+    const Grid g = asciiGrid({"A#?", "??#", "#?A"});
     const std::vector<int> expected = {1, 0, 0, 2, 3, 0, 0, 4, 0};
     EXPECT_EQ(numberCells(g), expected);
 }
 
 TEST(Numbering, LettersAndEmptyCellsAreBothWhite) {
-    const Grid g = gridFromRows({"CA", "?E"});
+    const Grid g = asciiGrid({"CA", "?E"});
     EXPECT_EQ(numberCells(g), (std::vector<int>{1, 2, 3, 0}));
 }
 
 TEST(Numbering, ShortRowCellsCountAsWhite) {
-    Grid g = gridFromRows({"???", "???"});
+    Grid g = asciiGrid({"???", "???"});
     g.gridRows[0] = "?";
     EXPECT_EQ(numberCells(g), (std::vector<int>{1, 2, 3, 4, 0, 0}));
 }

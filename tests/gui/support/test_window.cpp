@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QTest>
 
+#include "../../core/support/ascii_grid.h"
 #include "core/dictionary/diz_codec.h"
-#include "core/grid/cell_codes.h"
 #include "gui/files/document_flow.h"
 
 namespace quirvo::test {
@@ -75,13 +75,9 @@ void TestWindow::createGrid(int rows, int cols) {
 }
 
 void TestWindow::setRows(const std::vector<const char*>& rows) {
+    const Grid written = quirvo::testing::asciiGrid(rows);
     Grid& g = window_->session().grid;
-    for (size_t r = 0; r < rows.size(); ++r) {
-        std::string row(rows[r]);
-        for (char& c : row)
-            if (c == '#') c = BLACK_CELL;
-        g.gridRows[r] = row;
-    }
+    for (size_t r = 0; r < rows.size(); ++r) g.gridRows[r] = written.gridRows[r];
     window_->rinfresca();
 }
 
