@@ -106,6 +106,21 @@ public:
         }
     }
 
+    static void countLetters(WordTable::Bucket& b, int length) {
+        std::array<int, 256> slotOf;
+        slotOf.fill(-1);
+        for (uint32_t i = 0; i < b.count; ++i) {
+            int& at = slotOf[b.sources[i]];
+            if (at < 0) {
+                at = int(b.countsBySources.size());
+                b.countsBySources.emplace_back(b.sources[i], std::vector<uint32_t>(size_t(length) * WordTable::LETTERS, 0));
+            }
+            uint32_t* counts = b.countsBySources[size_t(at)].second.data();
+            const char* w = b.letters.data() + size_t(i) * length;
+            for (int p = 0; p < length; ++p) ++counts[p * WordTable::LETTERS + (w[p] - 'A')];
+        }
+    }
+
     static void fillBits(WordTable::Bucket& b, int length) {
         b.blocks = (size_t(b.count) + 63) / 64;
         b.bits.assign(size_t(length) * WordTable::LETTERS * b.blocks, 0);
@@ -166,7 +181,10 @@ WordTable::WordTable(const DictionarySet& dicts) {
     builder.reserve(forms);
     eachEntry([&](std::string_view entry, int slot) { builder.addEntry(entry, slot); });
     builder.flush();
-    for (int length = 2; length <= MAX_LENGTH; ++length) WordTableBuilder::fillBits(byLength_[length], length);
+    for (int length = 2; length <= MAX_LENGTH; ++length) {
+        WordTableBuilder::fillBits(byLength_[length], length);
+        WordTableBuilder::countLetters(byLength_[length], length);
+    }
 }
 
 int WordTable::firstDictionary(int length, uint32_t index, DictMask active) const {
@@ -196,6 +214,15 @@ std::vector<uint64_t> WordTable::wordsOf(int length, DictMask mask) const {
     for (uint32_t i = 0; i < b.count; ++i)
         if (b.sources[i] & mask) bits[i / 64] |= uint64_t(1) << (i % 64);
     return bits;
+}
+
+std::vector<uint32_t> WordTable::letterCounts(int length, DictMask mask) const {
+    std::vector<uint32_t> counts(valid(length) ? size_t(length) * LETTERS : 0, 0);
+    if (counts.empty()) return counts;
+    for (const auto& [sources, some] : byLength_[length].countsBySources)
+        if (sources & mask)
+            for (size_t i = 0; i < counts.size(); ++i) counts[i] += some[i];
+    return counts;
 }
 
 }  // namespace quirvo

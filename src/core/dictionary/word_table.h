@@ -57,6 +57,9 @@ public:
     }
     // The words of a length found in at least one slot of a mask.
     std::vector<uint64_t> wordsOf(int length, DictMask mask) const;
+    // For those words, how many put each letter at each position:
+    // entry p * 26 + x for letter 'A' + x at position p.
+    std::vector<uint32_t> letterCounts(int length, DictMask mask) const;
 
 private:
     friend class WordTableBuilder;
@@ -66,6 +69,8 @@ private:
         std::vector<char> letters;     // count * length letters, word after word
         std::vector<DictMask> sources;  // per word, the slots that list it
         std::vector<uint64_t> bits;    // length * 26 bitsets of `blocks` words
+        // Per distinct set of sources, the letter counts of its words.
+        std::vector<std::pair<DictMask, std::vector<uint32_t>>> countsBySources;
         // Open addressing: the high half of a word's hash over its index; FREE_SLOT when free.
         std::vector<uint64_t> hashSlots;
     };

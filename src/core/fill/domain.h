@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "core/dictionary/word_table.h"
@@ -10,26 +11,28 @@ namespace quirvo {
 
 inline constexpr uint32_t ALL_LETTERS = (1u << WordTable::LETTERS) - 1;
 
-// The words still open for one slot while a grid is checked or filled.
-// While there are many, a bitset over the words of the slot's length with,
-// per position and letter, the number of words that put the letter there.
-// Once few are left, a list holding each word's letters beside it, whose
-// scan finds the letters left at each position afresh. Either way the
-// letters a crossing slot may keep are known without a further scan, and
-// every change can be taken back through a Saved state.
+// The words still open for one slot while a grid is checked or filled:
+// a bitset over the words of the slot's length while there are many, a
+// list holding each word's letters beside it once few are left. Beside
+// either it keeps the letters the words put at each position, checked
+// again after every change, so a crossing slot learns what it may keep
+// without a scan. Every change can be taken back through a Saved state.
 class Domain {
 public:
     using Histogram = std::array<uint32_t, WordTable::LETTERS>;
 
     Domain() = default;
     Domain(const WordTable& table, int length, std::vector<uint64_t> bits);
+    // Every word of a length in the active slots, its counts taken from the table.
+    static Domain allWords(const WordTable& table, int length, DictMask active);
 
     const WordTable& table() const { return *table_; }
     int length() const { return length_; }
     uint32_t size() const { return size_; }
     // The letters the words put at a position, bit x for 'A' + x.
     uint32_t letters(int position) const { return masks_[size_t(position)]; }
-    // How many words put each letter at a position.
+    // How many words put each letter at a position; for a large bitset an
+    // estimate from an even sample of its blocks.
     Histogram histogram(int position) const;
     // Keeps the words whose letter at every position is among allowed[p];
     // answers the positions whose letters changed, bit p for position p.
@@ -46,18 +49,17 @@ public:
     struct Saved {
         bool dense = false;
         uint32_t size = 0;
-        std::vector<uint64_t> bits;
-        std::vector<uint32_t> counts;
+        std::shared_ptr<std::vector<uint64_t>> bits;
         std::array<uint32_t, WordTable::MAX_LENGTH> masks{};
     };
     Saved save() const;
     void restore(Saved&& saved);
 
 private:
-    uint64_t drop(uint32_t word);
-    void recount();
+    bool holdsAny(int position, int letter) const;
+    uint64_t recheckBits(uint64_t positions);
     bool listWanted() const;
-    void becomeList();
+    uint64_t becomeList();
     void dropFromList(uint32_t i);
     uint64_t rescanList();
     uint64_t restrictList(const uint32_t* allowed, uint64_t check);
@@ -68,8 +70,11 @@ private:
     int length_ = 0;
     bool dense_ = true;
     uint32_t size_ = 0;
-    std::vector<uint64_t> bits_;    // while dense
-    std::vector<uint32_t> counts_;  // while dense: length * 26
+    // While dense; shared with copies and saved states until one changes it.
+    using Bits = std::vector<uint64_t>;
+    std::shared_ptr<Bits> bits_;
+    const Bits& bits() const { return *bits_; }
+    Bits& ownBits();
     // Once a list: the words are list_[0, size_), the letters of word i at
     // listLetters_[i * length_]; dropped words move past size_.
     std::vector<uint32_t> list_;
@@ -83,8 +88,9 @@ void Domain::forEach(F&& f) const {
         for (uint32_t i = 0; i < size_; ++i) f(list_[i]);
         return;
     }
-    for (size_t b = 0; b < bits_.size(); ++b)
-        for (uint64_t rest = bits_[b]; rest; rest &= rest - 1) f(uint32_t(b * 64 + size_t(__builtin_ctzll(rest))));
+    const Bits& bits = this->bits();
+    for (size_t b = 0; b < bits.size(); ++b)
+        for (uint64_t rest = bits[b]; rest; rest &= rest - 1) f(uint32_t(b * 64 + size_t(__builtin_ctzll(rest))));
 }
 
 }  // namespace quirvo

@@ -28,7 +28,7 @@ FillResult fill(const WordTable& table, const Grid& grid, const FillOptions& opt
     std::vector<uint32_t> words;
     if (!propagator.propagateAll()) result.outcome = propagator.stopped() ? FillOutcome::Stopped : FillOutcome::NoFill;
     else result.outcome = search.run(words);
-    result.timedOut = search.timedOut();
+    result.timedOut = result.outcome == FillOutcome::Stopped && search.timedOut();
     result.progress = search.progress();
     if (result.outcome == FillOutcome::Filled) {
         result.grid = gridWithWords(grid, graph, words, table);

@@ -29,7 +29,8 @@ struct InsightReport {
     // candidate in every slot through the cell, before propagation. Every
     // letter for a white cell in no slot, none for a black cell.
     std::vector<uint32_t> options;
-    // Per cell, the same at the arc-consistency fixpoint.
+    // Per cell, the same at the arc-consistency fixpoint; when the grid is
+    // not consistent, wherever propagation stood as it found a slot empty.
     std::vector<uint32_t> remaining;
     std::vector<CellLetter> dead;    // cells in a slot with no option, by row then column
     std::vector<CellLetter> forced;  // empty cells left with one letter; empty unless consistent

@@ -21,6 +21,7 @@ public:
 
     int slotCount() const { return int(domains_.size()); }
     const Domain& domain(int slot) const { return domains_[size_t(slot)]; }
+    const std::vector<Domain>& domains() const { return domains_; }
     std::vector<Domain> takeDomains() { return std::move(domains_); }
 
     // Each call answers false when a slot is left without a word (or a

@@ -8,6 +8,12 @@
 
 namespace quirvo {
 
+Domain patternDomain(const WordTable& table, const std::string& pattern, DictMask active) {
+    const int length = int(pattern.size());
+    if (pattern.find_first_not_of(EMPTY_CELL) == std::string::npos) return Domain::allWords(table, length, active);
+    return Domain(table, length, candidateBits(table, pattern, active));
+}
+
 std::vector<Domain> slotDomains(const WordTable& table, const Grid& grid, const SlotGraph& graph, DictMask active) {
     std::map<std::string, size_t> first;
     std::vector<Domain> domains;
@@ -15,7 +21,7 @@ std::vector<Domain> slotDomains(const WordTable& table, const Grid& grid, const 
     for (const Slot& slot : graph.slots) {
         const std::string pattern = slot.pattern(grid);
         const auto [at, fresh] = first.emplace(pattern, domains.size());
-        if (fresh) domains.emplace_back(table, slot.length, candidateBits(table, pattern, active));
+        if (fresh) domains.push_back(patternDomain(table, pattern, active));
         else domains.push_back(domains[at->second]);
     }
     return domains;

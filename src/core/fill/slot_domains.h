@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "core/dictionary/word_table.h"
@@ -8,6 +9,9 @@
 #include "core/grid/grid.h"
 
 namespace quirvo {
+
+// The words that fit a pattern of letters and "?".
+Domain patternDomain(const WordTable& table, const std::string& pattern, DictMask active);
 
 // The words that fit each slot of a grid as it stands, one lookup per
 // distinct pattern.
