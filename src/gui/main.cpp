@@ -1,9 +1,19 @@
 #include <QApplication>
+#include <QTextStream>
+#include <cstdio>
 
 #include "gui/app/main_window.h"
 #include "gui/app/splash_window.h"
+#include "gui/publish/convert_command.h"
 
 int main(int argc, char** argv) {
+    if (quirvo::isConvertCommand(argc, argv)) {
+        // Converting shows no window, so it needs no screen either.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication app(argc, argv);
+        QTextStream err(stderr);
+        return quirvo::runConvertCommand(QApplication::arguments().mid(1), err);
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName("QUIRVO");
     QApplication::setDesktopFileName("quirvo");

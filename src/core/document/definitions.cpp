@@ -45,11 +45,14 @@ bool Definitions::attachIfFree(const Grid& grid, Definition& d) {
     return true;
 }
 
-void Definitions::follow(const Grid& grid) {
+bool Definitions::follow(const Grid& grid) {
+    bool changed = false;
     std::vector<Definition> waiting;
     for (auto it = attached_.begin(); it != attached_.end();) {
         if (const auto s = slotStartingAt(grid, it->first)) {
-            it->second.letters = s->pattern(grid);
+            std::string letters = s->pattern(grid);
+            changed = changed || letters != it->second.letters;
+            it->second.letters = std::move(letters);
             ++it;
         } else {
             waiting.push_back(std::move(it->second));
@@ -62,8 +65,10 @@ void Definitions::follow(const Grid& grid) {
     std::vector<Definition> still;
     for (std::size_t i = 0; i < orphans_.size(); ++i)
         if (!returned[i]) still.push_back(std::move(orphans_[i]));
+    changed = changed || !waiting.empty() || still.size() != orphans_.size();
     for (Definition& d : waiting) still.push_back(std::move(d));
     orphans_ = std::move(still);
+    return changed;
 }
 
 void Definitions::assign(const Grid& grid, std::vector<Definition> all) {

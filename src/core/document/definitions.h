@@ -44,7 +44,8 @@ public:
 
     // Re-keys after the grid changed: letters follow the grid, definitions
     // whose slot went become orphans, orphans whose place is free return.
-    void follow(const Grid& grid);
+    // True when anything changed.
+    bool follow(const Grid& grid);
     // Takes definitions as read from a file or an import: the first for each
     // slot of the grid is attached, the rest are orphans.
     void assign(const Grid& grid, std::vector<Definition> all);

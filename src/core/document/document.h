@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/document/definitions.h"
 #include "core/grid/change_history.h"
 #include "core/grid/grid.h"
 
@@ -12,10 +13,11 @@ namespace quirvo {
 
 // The crossword as the user edits and saves it: the grid, the history of
 // its changes, the file it was read from or saved to ("" for a new grid)
-// and whether it changed since. What belongs to a crossword beyond its
-// cells (definitions keyed by slot) joins it here.
+// and whether it changed since, and the setter's definitions of its words,
+// keyed by slot.
 struct Document {
     Grid grid;
+    Definitions definitions;
     ChangeHistory history;
     std::string filePath;
     int16_t gridModified = 0;

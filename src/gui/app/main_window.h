@@ -103,6 +103,8 @@ signals:
     void closeRequested();
     // rinfresca ran: every change of the grid ends with it.
     void gridRefreshed();
+    // A new or opened grid has been set up on screen.
+    void gridStarted();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

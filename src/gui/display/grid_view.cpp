@@ -39,6 +39,11 @@ void GridView::setDragRect(std::optional<QRectF> cells) {
     update();
 }
 
+void GridView::setMarkedSlot(std::optional<QRectF> cells) {
+    marked_ = cells;
+    update();
+}
+
 void GridView::clearOverlays() {
     overlays_.clear();
     drag_.reset();
@@ -72,6 +77,7 @@ void GridView::paintEvent(QPaintEvent*) {
     paintCheckOverlay(p, marks_, geometry(), m.dimLet);
     for (const Overlay& o : overlays_) GridRenderer::paintOutline(p, geometry(), o.cells, o.color);
     if (drag_) GridRenderer::paintOutline(p, geometry(), *drag_, Qt::blue);
+    if (marked_) GridRenderer::paintOutline(p, geometry(), *marked_, QColor(0, 150, 0), 3);
 }
 
 void GridView::mousePressEvent(QMouseEvent* event) {

@@ -42,6 +42,9 @@ public:
     };
     const QVector<Overlay>& overlays() const { return overlays_; }
     std::optional<QRectF> dragRect() const { return drag_; }
+    // The slot picked in the definitions panel: full repaints keep it.
+    void setMarkedSlot(std::optional<QRectF> cells);
+    std::optional<QRectF> markedSlot() const { return marked_; }
 
     QPointF toCells(QPointF pixels) const;
 
@@ -74,6 +77,7 @@ private:
     bool pressedInside_ = false;
     QVector<Overlay> overlays_;
     std::optional<QRectF> drag_;
+    std::optional<QRectF> marked_;
     CheckMarks marks_;
 };
 

@@ -76,6 +76,7 @@ void MainWindow::inizio() {
     stb1_->setText(1, " Per lavorare nel Cruciverba usare i Bottoni in alto a destra ");
     for (int panel = 2; panel <= 4; ++panel) stb1_->setText(panel, " ");
     stb1_->setRaised(2, true);
+    emit gridStarted();
 }
 
 }  // namespace quirvo

@@ -94,7 +94,7 @@ void DocumentFlow::Salva_Click() {
         return;
     }
     const QString path = q(s_.filePath);
-    const QString error = saveGridPath(path, s_.grid);
+    const QString error = saveGridPath(path, s_.grid, s_.definitions);
     if (!error.isEmpty()) {
         reportSaveFailure(path, error, &w_);
         return;
@@ -175,6 +175,7 @@ void DocumentFlow::createGrid(int rows, int cols) {
     s_.gridModified = 0;
     w_.document().replace(Grid::blank(rows, cols));
     w_.nuovoschema();
+    s_.definitions = {};
     s_.filePath.clear();
     w_.setCaptionFile("(nuovo file)");
     setSaveCommands(false, true);
@@ -182,6 +183,18 @@ void DocumentFlow::createGrid(int rows, int cols) {
     gridReplaced();
     w_.inizio();
     if (form0a_) form0a_->close();
+}
+
+void DocumentFlow::adoptGrid(Grid grid, Definitions definitions) {
+    w_.document().replace(std::move(grid));
+    w_.nuovoschema();
+    s_.definitions = std::move(definitions);
+    s_.filePath.clear();
+    w_.setCaptionFile("(nuovo file)");
+    setSaveCommands(false, true);
+    s_.saveAsPending = 0;
+    gridReplaced();
+    w_.inizio();
 }
 
 void DocumentFlow::chooserConfirmed(const QString& chosenPath) {
@@ -206,17 +219,20 @@ bool DocumentFlow::openChosen(const QString& chosenPath) {
                     QMessageBox::Warning);
         return false;
     }
+    CompanionRead companion = readCompanionPath(chosenPath);
     s_.filePath = chosenPath.toStdString();
     w_.nuovoschema();
     w_.document().replace(std::move(read.grid));
+    s_.definitions.assign(s_.grid, std::move(companion.definitions));
     gridReplaced();
     w_.inizio();
+    if (!companion.warning.isEmpty()) showMessage(&w_, "Attenzione!", companion.warning, QMessageBox::Warning);
     return true;
 }
 
 bool DocumentFlow::saveChosen(const QString& chosenPath) {
     const QString target = q(withGridExtension(chosenPath.toStdString()));
-    const QString error = saveGridPath(target, s_.grid);
+    const QString error = saveGridPath(target, s_.grid, s_.definitions);
     if (!error.isEmpty()) {
         reportSaveFailure(target, error, form0b_);
         return false;

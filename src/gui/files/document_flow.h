@@ -4,6 +4,9 @@
 #include <QObject>
 #include <QPointer>
 #include <functional>
+
+#include "core/document/definitions.h"
+#include "core/grid/grid.h"
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,6 +35,9 @@ public:
     void Salva_Click();
     void Salvacome_Click();
     void Esci_Click();
+    // A grid from elsewhere (an imported file) becomes the current one, as a
+    // new grid that was never saved.
+    void adoptGrid(Grid grid, Definitions definitions);
     // Ends the program; nothing runs after it in the handler that called it.
     void escifine();
 
