@@ -86,7 +86,7 @@ private slots:
         QCOMPARE(w->session().grid.cell(0, 1), EMPTY_CELL);
         QCOMPARE(w->session().history.historyPos, int16_t(0));
         const QString path = w.programFolder() + "/forzata.qrv";
-        QVERIFY(saveGridPath(path, w->session().grid).isEmpty());
+        QVERIFY(saveGridPath(path, w->session().grid, w->session().definitions).isEmpty());
         const QByteArray saved = fileBytes(path);
         QVERIFY(saved.contains("C???"));
         QVERIFY(!saved.contains("CA"));
