@@ -21,7 +21,7 @@ Domain::Domain(const WordTable& table, int length, std::vector<uint64_t> bits)
         recheckBits((uint64_t(1) << length_) - 1);
         return;
     }
-    becomeList();
+    becomeList(this->bits());
 }
 
 Domain Domain::allWords(const WordTable& table, int length, DictMask active) {
@@ -32,7 +32,7 @@ Domain Domain::allWords(const WordTable& table, int length, DictMask active) {
     for (const uint64_t b : *d.bits_) d.size_ += uint32_t(std::popcount(b));
     if (d.listWanted()) {
         d.masks_.fill(ALL_LETTERS);
-        d.becomeList();
+        d.becomeList(d.bits());
         return d;
     }
     const std::vector<uint32_t> counts = table.letterCounts(length, active);
@@ -87,21 +87,23 @@ bool Domain::listWanted() const {
 
 // Lists the words with their letters and finds the letter sets on the
 // way; the positions that lost a letter.
-uint64_t Domain::becomeList() {
+uint64_t Domain::becomeList(const Bits& words) {
     list_.clear();
     list_.reserve(size_);
     listLetters_.resize(size_t(size_) * size_t(length_));
     std::array<uint32_t, WordTable::MAX_LENGTH> now{};
     char* out = listLetters_.data();
-    forEach([&](uint32_t w) {
-        const char* letters = table_->word(length_, w).data();
-        for (int p = 0; p < length_; ++p) {
-            out[p] = letters[p];
-            now[size_t(p)] |= 1u << (letters[p] - 'A');
+    for (size_t b = 0; b < words.size(); ++b)
+        for (uint64_t rest = words[b]; rest; rest &= rest - 1) {
+            const uint32_t w = uint32_t(b * 64 + size_t(std::countr_zero(rest)));
+            const char* letters = table_->word(length_, w).data();
+            for (int p = 0; p < length_; ++p) {
+                out[p] = letters[p];
+                now[size_t(p)] |= 1u << (letters[p] - 'A');
+            }
+            out += length_;
+            list_.push_back(w);
         }
-        out += length_;
-        list_.push_back(w);
-    });
     dense_ = false;
     bits_.reset();
     uint64_t changed = 0;
@@ -195,11 +197,15 @@ uint64_t Domain::restrictBits(const uint32_t* allowed, uint64_t check) {
         removedCount += uint32_t(std::popcount(gone[b]));
     }
     if (removedCount == 0) return 0;
+    size_ -= removedCount;
+    if (listWanted()) {
+        // The bitset may be shared: the words left go straight into the list.
+        for (size_t b = 0; b < blocks; ++b) kept[b] = bits()[b] & ~gone[b];
+        return becomeList(kept);
+    }
     Bits& own = ownBits();
     for (size_t b = 0; b < blocks; ++b) own[b] &= ~gone[b];
-    size_ -= removedCount;
-    if (!listWanted()) return recheckBits((uint64_t(1) << length_) - 1);
-    return becomeList();
+    return recheckBits((uint64_t(1) << length_) - 1);
 }
 
 bool Domain::contains(uint32_t word) const {
@@ -219,7 +225,7 @@ uint64_t Domain::remove(uint32_t word) {
             masks_[size_t(p)] &= ~(1u << x);
             changed |= uint64_t(1) << p;
         }
-        return listWanted() ? changed | becomeList() : changed;
+        return listWanted() ? changed | becomeList(bits()) : changed;
     }
     const auto at = std::find(list_.begin(), list_.begin() + size_, word);
     if (at == list_.begin() + size_) return 0;

@@ -59,7 +59,7 @@ private:
     bool holdsAny(int position, int letter) const;
     uint64_t recheckBits(uint64_t positions);
     bool listWanted() const;
-    uint64_t becomeList();
+    uint64_t becomeList(const std::vector<uint64_t>& words);
     void dropFromList(uint32_t i);
     uint64_t rescanList();
     uint64_t restrictList(const uint32_t* allowed, uint64_t check);
