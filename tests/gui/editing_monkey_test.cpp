@@ -1,5 +1,9 @@
 #include <QAction>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 #include <random>
 #include <set>
@@ -7,6 +11,7 @@
 #include "core/dictionary/dictionary_scan.h"
 
 #include "core/grid/cell_codes.h"
+#include "gui/app/status_panels.h"
 #include "gui/display/grid_view.h"
 #include "support/grid_input.h"
 #include "support/test_window.h"
@@ -45,6 +50,7 @@ public:
     }
 
     QString step() {
+        if (pick(30) == 0) return fill();
         switch (pick(10)) {
         case 0:
         case 1:
@@ -55,6 +61,15 @@ public:
         case 6: return toolbar();
         default: return listClick();
         }
+    }
+
+    // A short time limit, so that a fill that finds nothing soon gives up.
+    void shortFills() {
+        w_->menuItem("OpzioniRiempi")->trigger();
+        auto* dialog = w_->findChild<QDialog*>("OpzioniRiempimento");
+        QVERIFY(dialog);
+        dialog->findChild<QSpinBox*>("TempoMassimo")->setValue(1);
+        QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
     }
 
 private:
@@ -74,11 +89,22 @@ private:
         static const Qt::Key keys[] = {Qt::Key_A,     Qt::Key_E,    Qt::Key_S,         Qt::Key_Z,
                                        Qt::Key_Space, Qt::Key_Left, Qt::Key_Right,     Qt::Key_Up,
                                        Qt::Key_Down,  Qt::Key_Tab,  Qt::Key_Backspace, Qt::Key_5,
-                                       Qt::Key_Control, Qt::Key_Egrave};
+                                       Qt::Key_Control, Qt::Key_Egrave, Qt::Key_Escape};
         const Qt::Key k = keys[pick(std::size(keys))];
         const Qt::KeyboardModifiers mods = pick(6) == 0 ? Qt::ShiftModifier : Qt::NoModifier;
         QTest::keyClick(w_->peri(), k, mods);
         return QStringLiteral("key %1 mods %2").arg(int(k), 0, 16).arg(int(mods), 0, 16);
+    }
+
+    // A fill of the grid or of the slot under work, left to finish or
+    // stopped from panel 2 at once.
+    QString fill() {
+        const char* item = pick(2) ? "Riempi" : "RiempiParola";
+        w_->menuItem(item)->trigger();
+        const bool stopped = pick(2) == 0;
+        if (stopped) QTest::mouseClick(w_->stb1()->panel(2), Qt::LeftButton);
+        const bool ended = QTest::qWaitFor([this] { return w_->session().busyLevel == 0; }, 10000);
+        return QStringLiteral("%1%2%3").arg(item, stopped ? " stopped" : "", ended ? "" : " (still running)");
     }
 
     QString toolbar() {
@@ -172,15 +198,18 @@ private slots:
         const unsigned seed = fixed.isEmpty() ? std::random_device{}() : fixed.toUInt();
         TestWindow w;
         QVERIFY(w.waitLoaded());
+        Monkey monkey(w, seed);
+        // Before the grid, so the check and the fill read these words too.
+        w->session().dictionaries[1] = makeDictionary("base.diz", monkey.dictionary());
         w.createGrid(ROWS, COLS);
+        QVERIFY(w->menuItem("Controllo")->isChecked());
+        monkey.shortFills();
         for (const char* k : {"a9", "a10", "a11"}) w->button(k)->setEnabled(true);
         Grid baseline = w->session().grid;
         setMessageHook([&](const ShownMessage& m) {
             w.messages.push_back(m);
             if (m.text.startsWith("La memoria")) baseline = undoneAll(w->session().grid, w->session().history);
         });
-        Monkey monkey(w, seed);
-        w->session().dictionaries[1] = makeDictionary("base.diz", monkey.dictionary());
         QStringList recent;
         for (int i = 0; i < 3000; ++i) {
             recent << monkey.step();

@@ -15,4 +15,17 @@ WriteOutcome writeCells(Document& document, const std::vector<CellWrite>& writes
     return outcome;
 }
 
+WriteOutcome writeAllCells(Document& document, const std::vector<CellWrite>& writes) {
+    WriteOutcome outcome;
+    std::vector<CellChange> changes;
+    for (const CellWrite& w : writes) {
+        if (document.grid.inside(w.row, w.col) && document.grid.cell(w.row, w.col) != w.code)
+            outcome.changedCells.emplace_back(w.row, w.col);
+        changes.push_back({int16_t(w.row), int16_t(w.col), w.code});
+    }
+    outcome.record = aggiorBulk(document.grid, document.history, changes);
+    if (outcome.record.recorded) document.gridModified = 1;
+    return outcome;
+}
+
 }  // namespace quirvo

@@ -36,5 +36,8 @@ struct WriteOutcome {
 // The one way the user's edits reach the cells: aggior for each write in
 // turn; an accepted change marks the document modified.
 WriteOutcome writeCells(Document& document, const std::vector<CellWrite>& writes);
+// The same writes as one change group of a single triple, whatever their
+// number (a fill of the whole grid): one undo takes them all back.
+WriteOutcome writeAllCells(Document& document, const std::vector<CellWrite>& writes);
 
 }  // namespace quirvo

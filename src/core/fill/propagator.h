@@ -37,7 +37,6 @@ public:
 
     int failedSlot() const { return failed_; }
     bool stopped() const { return stopped_; }
-    bool claimed(int slot) const { return claimed_[size_t(slot)]; }
 
 private:
     bool run();

@@ -13,6 +13,9 @@
 #include "gui/editing/suggestion_requests.h"
 #include "gui/editing/toolbar_commands.h"
 #include "gui/files/document_flow.h"
+#include "gui/fill/fill_commands.h"
+#include "gui/fill/live_check.h"
+#include "gui/fill/suggestion_shading.h"
 #include "gui/publish/publish_commands.h"
 #include "gui/tools/test_tools.h"
 
@@ -32,7 +35,10 @@ Controllers::Controllers(MainWindow& window)
       publish_(std::make_unique<PublishCommands>(window, *documentFlow_)),
       search_(std::make_unique<SearchCommands>(window)),
       testTools_(std::make_unique<TestTools>(window, *toolbar_, *documentFlow_)),
-      definitions_(std::make_unique<DefinitionsEditor>(window)) {
+      definitions_(std::make_unique<DefinitionsEditor>(window)),
+      check_(std::make_unique<LiveCheck>(window, wordTables_)),
+      shading_(std::make_unique<SuggestionShading>(window, wordTables_, *check_)),
+      fill_(std::make_unique<FillCommands>(window, wordTables_, *history_)) {
     new DefinitionsPanel(window, *definitions_);  // a dock of the window, which owns it
 }
 

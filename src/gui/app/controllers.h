@@ -2,20 +2,25 @@
 
 #include <memory>
 
+#include "gui/fill/word_table_source.h"
+
 namespace quirvo {
 
 class DefinitionsEditor;
 class DictionaryActivation;
 class DictionaryLoading;
 class DocumentFlow;
+class FillCommands;
 class GridKeyboard;
 class GridMouse;
 class HistoryCommands;
+class LiveCheck;
 class MainWindow;
 class PublishCommands;
 class ResultList;
 class SearchCommands;
 class SuggestionRequests;
+class SuggestionShading;
 class TestTools;
 class ToolbarCommands;
 class ZoomCommands;
@@ -33,8 +38,10 @@ public:
     ToolbarCommands& toolbar() const { return *toolbar_; }
     GridKeyboard& keyboard() const { return *keyboard_; }
     PublishCommands& publish() const { return *publish_; }
+    LiveCheck& liveCheck() const { return *check_; }
 
 private:
+    WordTableSource wordTables_;  // shared by the grid check and the fill
     std::unique_ptr<ZoomCommands> zoom_;
     std::unique_ptr<DictionaryActivation> activation_;
     std::unique_ptr<DocumentFlow> documentFlow_;
@@ -49,6 +56,9 @@ private:
     std::unique_ptr<SearchCommands> search_;
     std::unique_ptr<TestTools> testTools_;
     std::unique_ptr<DefinitionsEditor> definitions_;
+    std::unique_ptr<LiveCheck> check_;
+    std::unique_ptr<SuggestionShading> shading_;
+    std::unique_ptr<FillCommands> fill_;
 };
 
 }  // namespace quirvo

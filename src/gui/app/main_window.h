@@ -98,6 +98,8 @@ signals:
     void buttonClicked(const QString& key);
     // Asked to close (window close box): the document flow decides.
     void closeRequested();
+    // rinfresca ran: every change of the grid ends with it.
+    void gridRefreshed();
     // A new or opened grid has been set up on screen.
     void gridStarted();
 

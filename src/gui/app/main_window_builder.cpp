@@ -66,6 +66,11 @@ void MainWindowBuilder::buildMenus() {
     addItem(dizper, "Indirdiz", "Vedi Contenuto...");
     tools->addSeparator();
     addItem(tools, "FunWord", "Attivazione Funzioni Linguistiche (sinonimi, ortografia)", true);
+    tools->addSeparator();
+    addItem(tools, "Controllo", "Controllo Schema", true)->setChecked(true);
+    addItem(tools, "Riempi", "Riempi Schema");
+    addItem(tools, "RiempiParola", "Riempi Parola");
+    addItem(tools, "OpzioniRiempi", "Opzioni di Riempimento");
 
     QAction* help = bar->addAction("Aiuto F1");
     help->setObjectName("AiutoF1");

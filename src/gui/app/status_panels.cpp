@@ -82,6 +82,12 @@ StatusPanels::StatusPanels(const Twips& twips, QWidget* parent) : QWidget(parent
         connect(panel, &StatusPanel::clicked, this, [this, index] { emit panelClicked(index); });
         layout->addWidget(panel, i == 1 ? 1 : 0);
         panels_.push_back(panel);
+        if (index == 4) {
+            check_ = new StatusPanel(QString(), 0, false, this);
+            check_->setObjectName("panelControllo");
+            check_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            layout->addWidget(check_);
+        }
     }
 }
 

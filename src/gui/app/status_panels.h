@@ -30,7 +30,8 @@ private:
     bool lit_ = true;
 };
 
-// Stb1: the sixteen indexed panels at the foot of the main window.
+// Stb1: the sixteen indexed panels at the foot of the main window, and
+// beside the position (panel 4) the grid check's panel, outside the index.
 class StatusPanels : public QWidget {
     Q_OBJECT
 
@@ -43,12 +44,14 @@ public:
     void setText(int index, const QString& text) { panel(index)->setText(text); }
     void setTip(int index, const QString& tip) { panel(index)->setToolTip(tip); }
     void setRaised(int index, bool raised);
+    StatusPanel* checkPanel() const { return check_; }
 
 signals:
     void panelClicked(int index);
 
 private:
     QVector<StatusPanel*> panels_;
+    StatusPanel* check_ = nullptr;
 };
 
 }  // namespace quirvo

@@ -54,6 +54,11 @@ QPointF GridView::toCells(QPointF pixels) const {
     return {(pixels.x() - 1) / cellW_, (pixels.y() - 1) / cellH_};
 }
 
+void GridView::setCheckMarks(CheckMarks marks) {
+    marks_ = std::move(marks);
+    update();
+}
+
 GridGeometry GridView::geometry() const { return {QPointF(1, 1), QSizeF(cellW_, cellH_)}; }
 
 void GridView::paintEvent(QPaintEvent*) {
@@ -68,6 +73,8 @@ void GridView::paintEvent(QPaintEvent*) {
     options.numberOffset = {m.dnx, m.dny};
     GridRenderer(session_.grid, options).paint(p, geometry());
     if (!session_.grid.exists()) return;
+    paintDeadCells(p, marks_, geometry());
+    paintCheckOverlay(p, marks_, geometry(), m.dimLet);
     for (const Overlay& o : overlays_) GridRenderer::paintOutline(p, geometry(), o.cells, o.color);
     if (drag_) GridRenderer::paintOutline(p, geometry(), *drag_, Qt::blue);
     if (marked_) GridRenderer::paintOutline(p, geometry(), *marked_, QColor(0, 150, 0), 3);

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "core/session.h"
+#include "gui/display/check_marks.h"
 #include "gui/render/grid_renderer.h"
 
 namespace quirvo {
@@ -47,6 +48,10 @@ public:
 
     QPointF toCells(QPointF pixels) const;
 
+    // The grid check's marks stay until replaced; a repaint keeps them.
+    void setCheckMarks(CheckMarks marks);
+    const CheckMarks& checkMarks() const { return marks_; }
+
 signals:
     void mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers mods, double x, double y);
     void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, double x, double y);
@@ -73,6 +78,7 @@ private:
     QVector<Overlay> overlays_;
     std::optional<QRectF> drag_;
     std::optional<QRectF> marked_;
+    CheckMarks marks_;
 };
 
 }  // namespace quirvo

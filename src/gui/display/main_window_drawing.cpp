@@ -18,6 +18,7 @@ void MainWindow::rinfresca() {
             if (g.cell(r, c) == ALT_BLACK_CELL) g.setCell(r, c, BLACK_CELL);
     peri_->clearOverlays();
     numera();
+    emit gridRefreshed();
 }
 
 void MainWindow::numera() { peri_->setNumbersShown(menuItem("Numerare")->isChecked()); }

@@ -10,6 +10,12 @@ RecordOutcome GridDocument::write(const std::vector<CellWrite>& writes) {
     return outcome.record;
 }
 
+RecordOutcome GridDocument::writeAll(const std::vector<CellWrite>& writes) {
+    const WriteOutcome outcome = writeAllCells(document_, writes);
+    announce(outcome.changedCells);
+    return outcome.record;
+}
+
 HistoryWalk GridDocument::undo() {
     HistoryWalk walk = undoGroup(document_.grid, document_.history);
     announce(walk.changedCells);

@@ -25,6 +25,8 @@ public:
     // aggior for each write in turn; the modified flag is set when one is
     // accepted.
     RecordOutcome write(const std::vector<CellWrite>& writes);
+    // All the writes as one change group of their own (a fill).
+    RecordOutcome writeAll(const std::vector<CellWrite>& writes);
     // One change group back or forth through the history.
     HistoryWalk undo();
     HistoryWalk redo();

@@ -5,6 +5,7 @@
 #include "gui/app/main_window.h"
 #include "gui/app/message_box.h"
 #include "gui/app/status_panels.h"
+#include "gui/display/grid_view.h"
 #include "gui/editing/editing_display.h"
 
 namespace quirvo {
@@ -31,6 +32,12 @@ void HistoryCommands::write(const std::vector<CellWrite>& writes) {
     if (outcome.recorded) w_.button("a7")->setEnabled(true);
 }
 
+void HistoryCommands::writeAll(const std::vector<CellWrite>& writes) {
+    const RecordOutcome outcome = w_.document().writeAll(writes);
+    if (outcome.historyReset) announceReset();
+    if (outcome.recorded) w_.button("a7")->setEnabled(true);
+}
+
 void HistoryCommands::resetIfFull() {
     ChangeHistory& h = w_.session().history;
     if (!h.full()) return;
@@ -38,13 +45,19 @@ void HistoryCommands::resetIfFull() {
     announceReset();
 }
 
+// A walk over a whole filled grid outlines hundreds of cells: they are laid
+// on the picture together, and only the last one is drawn at once.
 void HistoryCommands::showWalk(const HistoryWalk& walk) {
     Session& s = w_.session();
-    for (const auto& [row, col] : walk.changedCells) {
-        s.curRow = static_cast<int16_t>(row);
-        s.curCol = static_cast<int16_t>(col);
-        outlineCell(w_, row, col);
+    if (walk.changedCells.empty()) return;
+    for (size_t i = 0; i + 1 < walk.changedCells.size(); ++i) {
+        const auto [row, col] = walk.changedCells[i];
+        w_.peri()->addOutline(QRectF(col, row, 1, 1), QColor(255, 0, 0));
     }
+    const auto [row, col] = walk.changedCells.back();
+    s.curRow = static_cast<int16_t>(row);
+    s.curCol = static_cast<int16_t>(col);
+    outlineCell(w_, row, col);
 }
 
 void HistoryCommands::undo() {

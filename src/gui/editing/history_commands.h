@@ -22,6 +22,8 @@ public:
     void aggior(char carm);
     // Several cells as one edit, each through aggior in turn.
     void write(const std::vector<CellWrite>& writes);
+    // Many cells as one change group of a single triple (a fill of the grid).
+    void writeAll(const std::vector<CellWrite>& writes);
     void undo();
     void redo();
     // The latest group taken back without outlines, button or panel changes.

@@ -172,16 +172,7 @@ void DocumentFlow::createGrid(int rows, int cols) {
         return;
     }
     if (refuseWhileModified(form0a_)) return;
-    s_.gridModified = 0;
-    w_.document().replace(Grid::blank(rows, cols));
-    w_.nuovoschema();
-    s_.definitions = {};
-    s_.filePath.clear();
-    w_.setCaptionFile("(nuovo file)");
-    setSaveCommands(false, true);
-    s_.saveAsPending = 0;
-    gridReplaced();
-    w_.inizio();
+    adoptGrid(Grid::blank(rows, cols), {});
     if (form0a_) form0a_->close();
 }
 

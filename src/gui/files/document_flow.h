@@ -35,8 +35,8 @@ public:
     void Salva_Click();
     void Salvacome_Click();
     void Esci_Click();
-    // A grid from elsewhere (an imported file) becomes the current one, as a
-    // new grid that was never saved.
+    // A grid made here or read from elsewhere (an imported file) becomes the
+    // current one, as a new grid that was never saved.
     void adoptGrid(Grid grid, Definitions definitions);
     // Ends the program; nothing runs after it in the handler that called it.
     void escifine();

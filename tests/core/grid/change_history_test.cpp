@@ -96,5 +96,63 @@ TEST(ChangeHistory, UndoOfEntryOutsideTheGridFailsAndKeepsPosition) {
     EXPECT_EQ(h.historyPos, 6);
 }
 
+std::vector<CellChange> fillAll(const Grid& g, char letter) {
+    std::vector<CellChange> changes;
+    for (int r = 0; r < g.rowCount; ++r)
+        for (int c = 0; c < g.colCount; ++c) changes.push_back({int16_t(r), int16_t(c), letter});
+    return changes;
+}
+
+TEST(ChangeHistory, WholeGridChangeIsOneGroupAmongOrdinaryEdits) {
+    Grid g = Grid::blank(25, 35);
+    ChangeHistory h;
+    writeGroup(g, h, 0, 0, "AB");
+    g.setCell(24, 34, BLACK_CELL);
+    const Grid before = g;
+    ASSERT_TRUE(aggiorBulk(g, h, fillAll(g, 'Z')).recorded);
+    EXPECT_EQ(h.historyPos, 9) << "the whole change takes one triple";
+    writeGroup(g, h, 3, 3, "Q");
+
+    undoGroup(g, h);
+    EXPECT_EQ(g.cell(3, 3), 'Z');
+    const HistoryWalk walk = undoGroup(g, h);
+    EXPECT_EQ(walk.changedCells.size(), 25u * 35u);
+    EXPECT_EQ(g.gridRows, before.gridRows);
+    undoGroup(g, h);
+    EXPECT_EQ(g.gridRows[0].substr(0, 2), "??");
+
+    redoGroup(g, h);
+    redoGroup(g, h);
+    EXPECT_EQ(g.gridRows[24], std::string(35, 'Z'));
+    redoGroup(g, h);
+    EXPECT_EQ(g.cell(3, 3), 'Q');
+    EXPECT_EQ(h.historyPos, h.historyTop);
+
+    EXPECT_FALSE(aggiorBulk(g, h, {{0, 0, g.cell(0, 0)}, {30, 0, 'A'}}).recorded)
+        << "nothing to change records nothing";
+}
+
+TEST(ChangeHistory, EditAfterUndoDropsTheWholeGridChange) {
+    Grid g = Grid::blank(3, 3);
+    ChangeHistory h;
+    aggiorBulk(g, h, fillAll(g, 'A'));
+    undoGroup(g, h);
+    writeGroup(g, h, 1, 1, "B");
+    EXPECT_TRUE(h.bulkGroups.empty());
+    redoGroup(g, h);
+    EXPECT_EQ(g.gridRows[0], "???");
+
+    for (int k = 0; k < 99; ++k) writeGroup(g, h, k % 3, 0, k % 2 ? "C" : "D");
+    ASSERT_TRUE(h.full());
+    EXPECT_TRUE(aggiorBulk(g, h, fillAll(g, 'E')).historyReset);
+    EXPECT_EQ(h.historyPos, 3);
+    undoGroup(g, h);
+    EXPECT_EQ(g.cell(2, 2), '?');
+
+    h.bulkGroups.clear();  // a bulk triple whose cells are gone
+    EXPECT_TRUE(redoGroup(g, h).failed);
+    EXPECT_EQ(h.historyPos, 0);
+}
+
 }  // namespace
 }  // namespace quirvo

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <atomic>
+#include <string>
+#include <vector>
+
+#include "core/dictionary/word_table.h"
+#include "core/grid/grid.h"
+#include "core/grid/slot.h"
+
+namespace quirvo {
+
+// Where the lines of a row or column result list would be written: the
+// cell a word's first character lands on, and the direction it runs.
+struct ListPlace {
+    int row = 0, col = 0;
+    Direction direction = Direction::Across;
+};
+
+// For each line of a row (mode 1) or column (mode 2) result list, whether
+// transferring it would leave a crossing slot of the grid without a
+// candidate among the active dictionaries: some letter it writes into an
+// empty cell is one the crossing slot's words never put there. A line with
+// alternative letters in brackets is dead only when every alternative is.
+// Lines that offer nothing are never dead. Stops early, with what it has,
+// when stop is set.
+std::vector<bool> deadListLines(const WordTable& table, DictMask active, const Grid& grid, const ListPlace& place,
+                                const std::vector<std::string>& lines, int workMode,
+                                const std::atomic<bool>* stop = nullptr);
+
+}  // namespace quirvo

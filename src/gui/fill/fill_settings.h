@@ -1,0 +1,21 @@
+#pragma once
+
+#include <array>
+
+#include "core/dictionary/dictionary.h"
+
+namespace quirvo {
+
+// What "Opzioni di Riempimento" sets for "Riempi Schema" and "Riempi
+// Parola"; they last for the run, like the menus' check marks. A fill never
+// repeats a word, so that is no option.
+struct FillSettings {
+    static constexpr int DEFAULT_SECONDS = 60;
+    int seconds = DEFAULT_SECONDS;
+    bool improve = false;  // keep searching until the time limit for a cheaper fill
+    // By dictionary slot (index 0 unused): the fill may use a slot that is
+    // both active and allowed here.
+    std::array<bool, SEARCHABLE_SLOTS + 1> allowed{false, true, true, true, true, true, true};
+};
+
+}  // namespace quirvo

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+#include "core/dictionary/dictionary.h"
+#include "gui/fill/fill_settings.h"
+
+class QCheckBox;
+class QSpinBox;
+
+namespace quirvo {
+
+// "Opzioni di Riempimento": the time limit, the improve mode and the
+// dictionaries the fill may use. Not modal; OK writes the options back.
+class FillSettingsDialog : public QDialog {
+    Q_OBJECT
+public:
+    FillSettingsDialog(FillSettings& options, const DictionarySet& dictionaries, QWidget* parent = nullptr);
+
+private:
+    void accept() override;
+
+    FillSettings& options_;
+    QSpinBox* seconds_ = nullptr;
+    QCheckBox* improve_ = nullptr;
+    std::array<QCheckBox*, SEARCHABLE_SLOTS + 1> allowed_{};
+};
+
+}  // namespace quirvo

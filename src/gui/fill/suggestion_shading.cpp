@@ -1,0 +1,61 @@
+#include "gui/fill/suggestion_shading.h"
+
+#include <QListWidget>
+#include <QTimer>
+
+#include "core/fill/lookahead.h"
+#include "gui/app/main_window.h"
+#include "gui/fill/live_check.h"
+
+namespace quirvo {
+
+namespace {
+
+const QColor DEAD_LINE(160, 160, 160);
+
+// Where a transfer writes the lines of the list, as the result list does.
+ListPlace placeOfList(const Session& s) {
+    if (s.workMode == 1) return {s.outline.cy, s.slot.slotColFirst, Direction::Across};
+    return {s.slot.slotRowFirst, s.outline.cx, Direction::Down};
+}
+
+}  // namespace
+
+SuggestionShading::SuggestionShading(MainWindow& window, WordTableSource& tables, const LiveCheck& check)
+    : w_(window), tables_(tables), check_(check), job_([this](Answer answer) { shade(answer); }) {
+    // A list is filled in one go, or line by line: it is read once it is complete.
+    connect(w_.lists()->model(), &QAbstractItemModel::rowsInserted, this, [this] {
+        if (std::exchange(pending_, true)) return;
+        QTimer::singleShot(0, this, &SuggestionShading::listFilled);
+    });
+}
+
+void SuggestionShading::listFilled() {
+    pending_ = false;
+    const Session& s = w_.session();
+    if (!check_.enabled() || (s.workMode != 1 && s.workMode != 2) || !s.grid.exists()) return;
+    const std::shared_future<WordTableSource::Table> table = tables_.table(s.dictionaries);
+    if (!table.valid()) return;
+    QStringList lines;
+    std::vector<std::string> bytes;
+    for (int i = 0; i < w_.lists()->count(); ++i) {
+        lines << w_.lists()->item(i)->text();
+        bytes.push_back(lines.back().toLatin1().toStdString());
+    }
+    job_.start([table, active = activeMask(s.dictionaries), grid = s.grid, place = placeOfList(s), lines,
+                bytes = std::move(bytes), mode = s.workMode](const std::atomic<bool>& stop) {
+        return Answer{lines, deadListLines(*table.get(), active, grid, place, bytes, mode, &stop)};
+    });
+}
+
+// The list may have changed since the lines were read: only the same list is shaded.
+void SuggestionShading::shade(const Answer& answer) {
+    QListWidget* list = w_.lists();
+    if (!check_.enabled() || list->count() != answer.lines.size()) return;
+    for (int i = 0; i < list->count(); ++i)
+        if (list->item(i)->text() != answer.lines[i]) return;
+    for (int i = 0; i < list->count(); ++i)
+        if (answer.dead[size_t(i)]) list->item(i)->setForeground(DEAD_LINE);
+}
+
+}  // namespace quirvo
