@@ -77,11 +77,11 @@ int loadFolder(const std::string& verb, const std::string& dir, const std::vecto
     return 0;
 }
 
-int prepareSession(const std::string& verb, const SearchCliOptions& options, Session& session) {
-    if (const int failed = loadFolder(verb, options.dir, options.off, session.dictionaries)) return failed;
-    session.estesa = options.estesa;
-    session.accorcia = options.libera;
-    session.searchIndexes = buildSearchIndexes(session.dictionaries);
+int prepareLexicon(const std::string& verb, const SearchCliOptions& options, LexiconState& lexicon) {
+    if (const int failed = loadFolder(verb, options.dir, options.off, lexicon.dictionaries)) return failed;
+    lexicon.estesa = options.estesa;
+    lexicon.accorcia = options.libera;
+    lexicon.searchIndexes = buildSearchIndexes(lexicon.dictionaries);
     return 0;
 }
 
@@ -97,13 +97,6 @@ bool readCells(const std::string& verb, const std::string& arg, std::string_view
     }
     if (cells.empty()) std::cerr << "quirvo-diz " << verb << ": empty cells\n";
     return !cells.empty();
-}
-
-void printOutcome(std::ostream& out, const std::vector<std::string>& lines, const std::string& panel2,
-                  const std::string& panel3) {
-    out << "{\"lines\": [";
-    for (size_t i = 0; i < lines.size(); ++i) out << (i ? ", " : "") << jsonString(cp1252ToUtf8(lines[i]));
-    out << "], \"panel2\": " << jsonString(panel2) << ", \"panel3\": " << jsonString(panel3) << "}\n";
 }
 
 }  // namespace quirvo::cli

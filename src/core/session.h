@@ -25,7 +25,6 @@ struct LexiconState {
 // only edits cells). There are no globals.
 struct Session : Document, EditorState, LexiconState, ViewState {
     std::string programFolder;
-    int16_t resultCount = 0;  // of the last slot search
 };
 
 }  // namespace quirvo

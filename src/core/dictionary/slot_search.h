@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,9 +21,20 @@ struct SlotQuery {
     bool estesa = false;  // no result cap
 };
 
-// The entries a slot search lists, in the order the scan adds them.
+// An entry that fits a slot pattern, as found: views into the dictionary's
+// text and the vowel-set table, valid as long as the dictionaries are.
+struct SlotHit {
+    std::string_view entry;     // the line as stored
+    // Its last character as it stands in the slot: as stored, or for the
+    // base dictionary's vowel set the slot's known letter or all its vowels.
+    std::string_view lastForm;
+    uint8_t ndi = 0;   // the dictionary slot, 1..6
+    uint32_t lead = 0;  // free head: the slot cells before the word
+};
+
+// The entries that fit a slot search, in the order the scan finds them.
 struct SlotScan {
-    std::vector<std::string> entries;
+    std::vector<SlotHit> hits;
     bool stopped = false;  // a stop was asked: the entries found so far
     bool capped = false;   // the result cap ended the search
 };

@@ -5,13 +5,15 @@
 #include <QTimer>
 #include <utility>
 
+#include "core/dictionary/search_index.h"
 #include "gui/app/main_window.h"
 #include "gui/editing/editing_display.h"
 
 namespace quirvo {
 
-ScanSession::ScanSession(MainWindow& window, std::function<void()> showRunning)
+ScanSession::ScanSession(MainWindow& window, Busy busy, std::function<void()> showRunning)
     : w_(window),
+      busy_(busy),
       progress_([this] {
           if (showRunning_) std::exchange(showRunning_, {})();
           QCoreApplication::processEvents();
@@ -20,11 +22,19 @@ ScanSession::ScanSession(MainWindow& window, std::function<void()> showRunning)
       showRunning_(std::move(showRunning)) {
     w_.installEventFilter(this);
     setScanPointers(w_, true);
+    if (busy_ == Busy::No) return;
+    Session& s = w_.session();
+    refreshSearchIndexes(s.dictionaries, s.searchIndexes);
+    s.busyLevel = 2;
 }
 
 ScanSession::~ScanSession() {
     w_.removeEventFilter(this);
     setScanPointers(w_, false);
+    if (busy_ == Busy::Yes) {
+        w_.session().busyLevel = 0;
+        w_.session().stopRequest = 0;
+    }
     if (closeAsked_) QTimer::singleShot(0, &w_, &QWidget::close);
 }
 

@@ -76,7 +76,6 @@ void TestTools::anagrammi() {
     QStringList lines;
     for (const std::string& line : outcome.lines) lines.append(utf8(cp1252ToUtf8(line)));
     showLines(w_, lines);
-    w_.session().resultCount = static_cast<int16_t>(outcome.resultCount);
     w_.stb1()->setRaised(2, true);
     w_.stb1()->setText(2, utf8(outcome.panel2));
     w_.stb1()->setText(3, utf8(outcome.panel3));
