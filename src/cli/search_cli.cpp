@@ -5,9 +5,7 @@
 #include <iostream>
 #include <sstream>
 
-#include "core/common/text_encoding.h"
 #include "core/dictionary/dictionary_loader.h"
-#include "json_output.h"
 
 namespace quirvo::cli {
 

@@ -43,7 +43,8 @@ bool pickSlot(const Grid& grid, EditorState& editor, Outline& outline, const Dra
         // The drag keeps the cells up to its far end; an end beyond the run
         // moves the bound but keeps the whole pattern.
         const int end = row ? drag.x2o : drag.y2o;
-        pattern.resize(pattern.size() - static_cast<size_t>(std::clamp(last - end, 0, static_cast<int>(pattern.size()))));
+        const int cut = std::clamp(last - end, 0, static_cast<int>(pattern.size()));
+        pattern.resize(pattern.size() - static_cast<size_t>(cut));
         last = end;
     }
     slot.slotPattern = pattern;
@@ -75,7 +76,8 @@ SlotState rowSlotOf(const std::string& cells) {
 SearchOutcome takeSlot(const Grid& grid, EditorState& editor, Outline& outline, const DragCut& drag,
                        const LexiconState& lexicon, Progress& progress) {
     SearchOutcome out;
-    if (pickSlot(grid, editor, outline, drag, out)) ricerca(SlotWork(editor.slot, outline, editor.workMode), lexicon, progress, out);
+    if (pickSlot(grid, editor, outline, drag, out))
+        ricerca(SlotWork(editor.slot, outline, editor.workMode), lexicon, progress, out);
     return out;
 }
 

@@ -57,7 +57,6 @@ PanelTexts commandPanels(const CommandStep& step) {
 
 PanelTexts crossingPanels(const CrossingOutcome& outcome) {
     PanelTexts t;
-    t.beeps = 0;
     if (outcome.refused) {
         t.panel2 = texts::BLANK;
         t.panel3 = outcome.refusal == CrossingRefusal::FilledCell ? texts::BAD_REQUEST : texts::CELL_ERROR;

@@ -103,7 +103,8 @@ TEST(SearchRandom, IndexedScanListsWhatTheLineByLineScanLists) {
             Progress a, b;
             const SlotScan fast = scanSlot(dicts, indexes, query, a);
             const reference::Scan plain = reference::scanSlot(dicts, query, b);
-            ASSERT_EQ(linesInScanOrder(fast), plain.entries) << "seed " << seed << " pattern " << pattern << " full " << full;
+            ASSERT_EQ(linesInScanOrder(fast), plain.entries)
+                << "seed " << seed << " pattern " << pattern << " full " << full;
             ASSERT_EQ(fast.capped, plain.capped) << pattern;
             ++compared;
             withEntries += !plain.entries.empty();
