@@ -53,7 +53,8 @@ bool hasFlag(const SearchCliOptions& options, const std::string& flag) {
     return std::find(options.flags.begin(), options.flags.end(), flag) != options.flags.end();
 }
 
-int loadFolder(const std::string& verb, const std::string& dir, const std::vector<int>& off, DictionarySet& dicts) {
+int loadFolder(const std::string& verb, const std::string& dir, const std::vector<int>& off, LexiconState& into) {
+    DictionarySet dicts;
     Progress progress;
     const LoadReport report = loadDictionaries(dir, dicts, progress);
     for (const std::string& warning : report.warnings) std::cerr << "quirvo-diz " << verb << ": " << warning << "\n";
@@ -72,16 +73,16 @@ int loadFolder(const std::string& verb, const std::string& dir, const std::vecto
             std::cerr << "quirvo-diz " << verb << ": there is no dictionary " << slot << " to switch off\n";
             return 2;
         }
-        dicts[slot].active = false;
     }
+    into.installLexicon(std::move(dicts));
+    for (const int slot : off) into.setDictionaryActive(slot, false);
     return 0;
 }
 
 int prepareSession(const std::string& verb, const SearchCliOptions& options, Session& session) {
-    if (const int failed = loadFolder(verb, options.dir, options.off, session.dictionaries)) return failed;
+    if (const int failed = loadFolder(verb, options.dir, options.off, session)) return failed;
     session.estesa = options.estesa;
     session.accorcia = options.libera;
-    session.searchIndexes = buildSearchIndexes(session.dictionaries);
     return 0;
 }
 

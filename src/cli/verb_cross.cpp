@@ -47,7 +47,7 @@ int runCross(const std::vector<std::string>& args) {
     Session session;
     if (const int failed = prepareSession("cross", options, session)) return failed;
     Progress progress;
-    const CrossingOutcome out = trialOnRuns(session.dictionaries, session.searchIndexes, across, down,
+    const CrossingOutcome out = trialOnRuns(*session.lexicon, session.activeDictionaries, across, down,
                                             hasFlag(options, "--vowels"), session.accorcia, progress);
     const WindowEffects& fx = out.effects;
     printOutcome(std::cout, fx.lists.value_or(std::vector<std::string>{}), fx.panel2.value_or(" "),

@@ -62,7 +62,7 @@ CrossingRuns crossingRuns(const Grid& grid, int row, int col) {
     return runs;
 }
 
-CrossingOutcome trialOnRuns(const DictionarySet& dicts, const SearchIndexes& indexes, const std::string& across,
+CrossingOutcome trialOnRuns(const Lexicon& lexicon, const DictMask& active, const std::string& across,
                             const std::string& down, bool vowelsOnly, bool accorcia, Progress& progress,
                             const LetterStarted& letterStarted) {
     CrossingOutcome out;
@@ -90,9 +90,9 @@ CrossingOutcome trialOnRuns(const DictionarySet& dicts, const SearchIndexes& ind
         }
         const std::string trialRow = withLetter(across, letter);
         const std::string trialCol = withLetter(down, letter);
-        const FitTest row = sugginc(dicts, indexes, trialRow, accorcia, progress);
+        const FitTest row = sugginc(lexicon, active, trialRow, accorcia, progress);
         FitTest col;
-        if (row.hit) col = sugginc(dicts, indexes, trialCol, accorcia, progress);
+        if (row.hit) col = sugginc(lexicon, active, trialCol, accorcia, progress);
         if (row.stopped || col.stopped) {
             out.interrupted = true;
             break;
@@ -141,10 +141,10 @@ CrossingOutcome crossingTrial(Session& session, bool vocali, Progress& progress,
     slot.slotRowFirst = runs.rowFirst;
     slot.slotRowLast = runs.rowLast;
     fx.listsToolTip = "";
-    refreshSearchIndexes(session.dictionaries, session.searchIndexes);
     const int16_t idle = session.busyLevel;
     session.busyLevel = 2;
-    CrossingOutcome trial = trialOnRuns(session.dictionaries, session.searchIndexes, runs.across, runs.down,
+    const LexiconPtr lexicon = session.lexicon;  // held while the trial yields to the window
+    CrossingOutcome trial = trialOnRuns(*lexicon, session.activeDictionaries, runs.across, runs.down,
                                         vocali, session.accorcia, progress, letterStarted);
     if (trial.refused) {
         session.busyLevel = idle;

@@ -33,13 +33,13 @@ using LetterStarted = std::function<void(char letter)>;
 // The trial on two runs: each letter (or each vowel) in place of "#" must
 // pass sugginc across and down; the list shows the letter alone, or with
 // "Oriz.-n" / "Vert.-n" when only a word n cells shorter fits.
-CrossingOutcome trialOnRuns(const DictionarySet& dicts, const SearchIndexes& indexes, const std::string& across,
+CrossingOutcome trialOnRuns(const Lexicon& lexicon, const DictMask& active, const std::string& across,
                             const std::string& down, bool vowelsOnly, bool accorcia, Progress& progress,
                             const LetterStarted& letterStarted = {});
 
 // The mode-6 click on the current cell: checks the cell, outlines it, takes
 // the two runs into the slot bounds, runs the trial (busyLevel 2 meanwhile)
-// and clears busyLevel and stopRequest at the end. Builds stale indexes first.
+// and clears busyLevel and stopRequest at the end.
 CrossingOutcome crossingTrial(Session& session, bool vocali, Progress& progress,
                               const LetterStarted& letterStarted = {});
 

@@ -81,13 +81,14 @@ void ricerca(Session& session, Progress& progress, SearchOutcome& out) {
     if (refusedPattern(slot.slotPattern)) return refuse(out);
     out.refused = false;
     fx.panel3 = texts::PLEASE_WAIT;
-    refreshSearchIndexes(session.dictionaries, session.searchIndexes);
     session.busyLevel = 2;
     SlotScan scan;
     if (session.stopRequest >= 1) scan.stopped = true;
     else {
         const SlotQuery query{slot.slotPattern, slot.slotFull, slot.headCut, session.estesa};
-        scan = scanSlot(session.dictionaries, session.searchIndexes, query, progress);
+        // Held for the scan: the window may run anything while the scan yields.
+        const LexiconPtr lexicon = session.lexicon;
+        scan = scanSlot(*lexicon, session.activeDictionaries, query, progress);
     }
     if (scan.stopped) session.stopRequest = std::max<int16_t>(session.stopRequest, 1);
     out.interrupted = scan.stopped;

@@ -22,7 +22,7 @@ struct SearchOutcome {
 // The slot search on session.slot: lists the entries that fit slotPattern,
 // writes panels 2 to 4, sets resultCount, busyLevel, stopRequest; with
 // "Lunghezza Libera" a search that found nothing for a pattern ending in "?"
-// is retried once as a free tail. Builds stale search indexes first.
+// is retried once as a free tail.
 SearchOutcome ricerca(Session& session, Progress& progress);
 void ricerca(Session& session, Progress& progress, SearchOutcome& into);
 

@@ -14,7 +14,7 @@ const Lines WORDS = {"OR", "PALLA", "PAO", "PASTA", "PATTO", "SRL", "TR"};
 
 Session trialSession(const std::vector<std::string>& rows, bool accorcia = true) {
     Session s;
-    s.dictionaries = testing::dictionarySet({WORDS});
+    s.installLexicon(testing::dictionarySet({WORDS}));
     s.accorcia = accorcia;
     s.workMode = 6;
     s.grid = testing::asciiGrid(rows);
@@ -91,13 +91,13 @@ TEST(CrossingTrial, RefusesAFilledCellARunOfOneCellAndARunWithoutLetters) {
 }
 
 TEST(CrossingTrial, AStopKeepsTheLettersListedSoFar) {
-    const DictionarySet dicts = testing::dictionarySet({WORDS});
-    const SearchIndexes indexes = buildSearchIndexes(dicts);
+    const Lexicon lexicon(testing::dictionarySet({WORDS}));
+    const DictMask active = activeMask(lexicon.dictionaries());
     Progress all;
-    const CrossingOutcome full = trialOnRuns(dicts, indexes, "PA#??", "#R?", false, true, all);
+    const CrossingOutcome full = trialOnRuns(lexicon, active, "PA#??", "#R?", false, true, all);
     int polls = 0;
     Progress stopLate([&] { return ++polls >= 20; });  // about at the letter T
-    const CrossingOutcome out = trialOnRuns(dicts, indexes, "PA#??", "#R?", false, true, stopLate);
+    const CrossingOutcome out = trialOnRuns(lexicon, active, "PA#??", "#R?", false, true, stopLate);
     EXPECT_TRUE(out.interrupted);
     EXPECT_EQ(out.effects.panel2, " =" + std::to_string(out.crossHits) + " ");
     EXPECT_EQ(out.effects.panel3, " interruzione  ");

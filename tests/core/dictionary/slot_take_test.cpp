@@ -13,7 +13,7 @@ using Lines = std::vector<std::string>;
 // A session over one grid whose rows are given as text, "#" for a black cell.
 Session gridSession(const std::vector<std::string>& rows, int mode) {
     Session s;
-    s.dictionaries = testing::dictionarySet({{"AB", "AX", "CAB", "ZAB"}});
+    s.installLexicon(testing::dictionarySet({{"AB", "AX", "CAB", "ZAB"}}));
     s.accorcia = false;
     s.estesa = false;
     s.workMode = static_cast<int16_t>(mode);
