@@ -51,7 +51,8 @@ bool hasFlag(const SearchCliOptions& options, const std::string& flag) {
     return std::find(options.flags.begin(), options.flags.end(), flag) != options.flags.end();
 }
 
-int loadFolder(const std::string& verb, const std::string& dir, const std::vector<int>& off, DictionarySet& dicts) {
+int loadFolder(const std::string& verb, const std::string& dir, const std::vector<int>& off, LexiconState& into) {
+    DictionarySet dicts;
     Progress progress;
     const LoadReport report = loadDictionaries(dir, dicts, progress);
     for (const std::string& warning : report.warnings) std::cerr << "quirvo-diz " << verb << ": " << warning << "\n";
@@ -70,16 +71,16 @@ int loadFolder(const std::string& verb, const std::string& dir, const std::vecto
             std::cerr << "quirvo-diz " << verb << ": there is no dictionary " << slot << " to switch off\n";
             return 2;
         }
-        dicts[slot].active = false;
     }
+    into.installLexicon(std::move(dicts));
+    for (const int slot : off) into.setDictionaryActive(slot, false);
     return 0;
 }
 
 int prepareLexicon(const std::string& verb, const SearchCliOptions& options, LexiconState& lexicon) {
-    if (const int failed = loadFolder(verb, options.dir, options.off, lexicon.dictionaries)) return failed;
+    if (const int failed = loadFolder(verb, options.dir, options.off, lexicon)) return failed;
     lexicon.estesa = options.estesa;
     lexicon.accorcia = options.libera;
-    lexicon.searchIndexes = buildSearchIndexes(lexicon.dictionaries);
     return 0;
 }
 

@@ -30,12 +30,12 @@ bool parseSlots(const std::string& verb, const std::string& list, std::vector<in
 
 bool hasFlag(const SearchCliOptions& options, const std::string& flag);
 
-// Loads the folder as the program does and switches the `off` slots off;
-// returns 0, or the exit code after a message on stderr.
-int loadFolder(const std::string& verb, const std::string& dir, const std::vector<int>& off, DictionarySet& dicts);
+// Loads the folder as the program does into a lexicon and switches the
+// `off` slots off; returns 0, or the exit code after a message on stderr.
+int loadFolder(const std::string& verb, const std::string& dir, const std::vector<int>& off, LexiconState& into);
 
-// Loads the folder as the program does, builds the search indexes and sets
-// the options; returns 0, or the exit code after a message on stderr.
+// Loads the folder as the program does and sets the options; returns 0, or
+// the exit code after a message on stderr.
 int prepareLexicon(const std::string& verb, const SearchCliOptions& options, LexiconState& lexicon);
 
 // A slot or run argument: letters (upper-cased) and the given extra characters.

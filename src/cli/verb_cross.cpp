@@ -48,7 +48,7 @@ int runCross(const std::vector<std::string>& args) {
     LexiconState lexicon;
     if (const int failed = prepareLexicon("cross", options, lexicon)) return failed;
     Progress progress;
-    printCrossing(std::cout, trialOnRuns(lexicon.dictionaries, lexicon.searchIndexes, across, down,
+    printCrossing(std::cout, trialOnRuns(*lexicon.lexicon, lexicon.activeDictionaries, across, down,
                                          hasFlag(options, "--vowels"), lexicon.accorcia, progress));
     return std::cout ? 0 : 2;
 }

@@ -38,7 +38,7 @@ CrossingRuns crossingRuns(const Grid& grid, int row, int col) {
     return runs;
 }
 
-CrossingOutcome trialOnRuns(const DictionarySet& dicts, const SearchIndexes& indexes, const std::string& across,
+CrossingOutcome trialOnRuns(const Lexicon& lexicon, const DictMask& active, const std::string& across,
                             const std::string& down, bool vowelsOnly, bool accorcia, Progress& progress,
                             const LetterStarted& letterStarted) {
     CrossingOutcome out;
@@ -57,9 +57,9 @@ CrossingOutcome trialOnRuns(const DictionarySet& dicts, const SearchIndexes& ind
         }
         const std::string trialRow = withLetter(across, letter);
         const std::string trialCol = withLetter(down, letter);
-        const FitTest row = sugginc(dicts, indexes, trialRow, accorcia, progress);
+        const FitTest row = sugginc(lexicon, active, trialRow, accorcia, progress);
         FitTest col;
-        if (row.hit) col = sugginc(dicts, indexes, trialCol, accorcia, progress);
+        if (row.hit) col = sugginc(lexicon, active, trialCol, accorcia, progress);
         if (row.stopped || col.stopped) {
             out.interrupted = true;
             break;
@@ -91,7 +91,8 @@ CrossingOutcome crossingTrial(const Grid& grid, EditorState& editor, Outline& ou
     slot.slotColLast = runs.colLast;
     slot.slotRowFirst = runs.rowFirst;
     slot.slotRowLast = runs.rowLast;
-    CrossingOutcome out = trialOnRuns(lexicon.dictionaries, lexicon.searchIndexes, runs.across, runs.down, vocali,
+    const LexiconPtr held = lexicon.lexicon;  // held while the trial yields to the window
+    CrossingOutcome out = trialOnRuns(*held, lexicon.activeDictionaries, runs.across, runs.down, vocali,
                                       lexicon.accorcia, progress, letterStarted);
     if (!out.refused) slot.slotPattern = "?";
     return out;

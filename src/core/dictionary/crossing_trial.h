@@ -46,7 +46,7 @@ using LetterStarted = std::function<void(char letter)>;
 
 // The trial on two runs: each letter (or each vowel) in place of "#" must
 // pass sugginc across and down, at full length or, with accorcia, shorter.
-CrossingOutcome trialOnRuns(const DictionarySet& dicts, const SearchIndexes& indexes, const std::string& across,
+CrossingOutcome trialOnRuns(const Lexicon& lexicon, const DictMask& active, const std::string& across,
                             const std::string& down, bool vowelsOnly, bool accorcia, Progress& progress,
                             const LetterStarted& letterStarted = {});
 

@@ -46,9 +46,12 @@ void ricerca(SlotWork work, const LexiconState& lexicon, Progress& progress, Sea
         step.refused = true;
         return record(std::move(step), out);
     }
+    // Held by the outcome: the window may run anything while the scan
+    // yields, and the hits view the lexicon's texts.
+    out.lexicon = lexicon.lexicon;
     if (!progress.stopped()) {
         const SlotQuery query{slot.slotPattern, slot.slotFull, slot.headCut, lexicon.estesa};
-        step.scan = scanSlot(lexicon.dictionaries, lexicon.searchIndexes, query, progress);
+        step.scan = scanSlot(*out.lexicon, lexicon.activeDictionaries, query, progress);
     }
     // A stop asked at the last poll counts even when the scan ended first.
     step.scan.stopped = step.scan.stopped || progress.stopped();

@@ -6,6 +6,7 @@
 #include <variant>
 #include <vector>
 
+#include "core/dictionary/lexicon.h"
 #include "core/dictionary/slot_search.h"
 #include "core/view/view_state.h"
 
@@ -47,6 +48,7 @@ using SearchEvent = std::variant<PickStep, CommandStep, SearchStep>;
 // search), with the facts of the last ones for whoever needs no more.
 struct SearchOutcome {
     std::vector<SearchEvent> steps;
+    LexiconPtr lexicon;        // the searches' hits view its texts
     bool ignored = false;      // busy: nothing happened at all
     bool refused = false;      // the last step was turned down
     int resultCount = 0;       // of the last search that ran

@@ -91,15 +91,14 @@ size_t firstWildPosition(std::string_view pattern) {
     return at == std::string_view::npos ? 0 : at + 1;
 }
 
-SlotScan scanSlot(const DictionarySet& dicts, const SearchIndexes& indexes, const SlotQuery& query,
-                  Progress& progress) {
+SlotScan scanSlot(const Lexicon& lexicon, const DictMask& active, const SlotQuery& query, Progress& progress) {
     SlotScan out;
     if (!query.estesa) out.hits.reserve(RESULT_CAP);
     const ScanPlan plan = planFor(query);
     for (int ndi = 1; ndi <= SEARCHABLE_SLOTS; ++ndi) {
-        const Dictionary& dict = dicts[ndi];
-        if (!dict.present() || !dict.active) continue;
-        scanDictionary(dict, indexes[ndi], ndi, plan, query.estesa, out, progress);
+        const Dictionary& dict = lexicon[ndi];
+        if (!dict.present() || !(active & slotBit(ndi))) continue;
+        scanDictionary(dict, lexicon.indexes()[ndi], ndi, plan, query.estesa, out, progress);
         if (out.stopped || out.capped) break;
     }
     return out;

@@ -6,8 +6,7 @@
 #include <vector>
 
 #include "core/common/progress.h"
-#include "core/dictionary/dictionary.h"
-#include "core/dictionary/search_index.h"
+#include "core/dictionary/lexicon.h"
 
 namespace quirvo {
 
@@ -45,12 +44,13 @@ bool refusedPattern(std::string_view pattern);
 // firstWild: 1-based position of the first "?", else of the first "*"; 0 for none.
 size_t firstWildPosition(std::string_view pattern);
 
-// Scans the active dictionaries 1..6 for the entries that fit the pattern,
-// with every rule of the line-by-line scan (letter start, sorted-order stop,
+// Scans the dictionaries 1..6 switched on in `active` for the entries that
+// fit the pattern, with every rule of the line-by-line scan (letter start, sorted-order stop,
 // lengths, free head alignment, the base dictionary's last letter, the cap
 // counted in scan order), visiting through the indexes only the lines that
-// can fit. Call only for a pattern refusedPattern() accepts.
-SlotScan scanSlot(const DictionarySet& dicts, const SearchIndexes& indexes, const SlotQuery& query,
-                  Progress& progress);
+// can fit. Call only for a pattern refusedPattern() accepts. A dictionary's
+// flag is read when its turn comes, so one switched off while the scan
+// yields to the window is skipped: hand the session's flags themselves.
+SlotScan scanSlot(const Lexicon& lexicon, const DictMask& active, const SlotQuery& query, Progress& progress);
 
 }  // namespace quirvo

@@ -5,7 +5,6 @@
 #include <QTimer>
 #include <utility>
 
-#include "core/dictionary/search_index.h"
 #include "gui/app/main_window.h"
 #include "gui/editing/editing_display.h"
 
@@ -22,10 +21,7 @@ ScanSession::ScanSession(MainWindow& window, Busy busy, std::function<void()> sh
       showRunning_(std::move(showRunning)) {
     w_.installEventFilter(this);
     setScanPointers(w_, true);
-    if (busy_ == Busy::No) return;
-    Session& s = w_.session();
-    refreshSearchIndexes(s.dictionaries, s.searchIndexes);
-    s.busyLevel = 2;
+    if (busy_ == Busy::Yes) w_.session().busyLevel = 2;
 }
 
 ScanSession::~ScanSession() {

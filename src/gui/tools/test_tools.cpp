@@ -63,9 +63,12 @@ TestTools::TestTools(MainWindow& window, ToolbarCommands& toolbar, DocumentFlow&
 TestTools::~TestTools() = default;
 
 void TestTools::anagrammi() {
-    const Dictionary& base = w_.session().dictionaries[1];
-    if (!base.present()) return;
-    if (!anagramIndex_) anagramIndex_ = std::make_unique<AnagramIndex>(base);
+    const LexiconPtr& lexicon = w_.session().lexicon;
+    if (!(*lexicon)[1].present()) return;
+    if (!anagramIndex_ || anagramLexicon_ != lexicon) {
+        anagramIndex_ = std::make_unique<AnagramIndex>((*lexicon)[1]);
+        anagramLexicon_ = lexicon;
+    }
     AnagramOutcome outcome;
     {
         ScanSession scan(w_);

@@ -16,7 +16,7 @@ const Lines WORDS = {"OR", "PALLA", "PAO", "PASTA", "PATTO", "SRL", "TR"};
 
 Session trialSession(const std::vector<std::string>& rows, bool accorcia = true) {
     Session s;
-    s.dictionaries = testing::dictionarySet({WORDS});
+    s.installLexicon(testing::dictionarySet({WORDS}));
     s.accorcia = accorcia;
     s.workMode = 6;
     s.grid = testing::asciiGrid(rows);
@@ -26,7 +26,6 @@ Session trialSession(const std::vector<std::string>& rows, bool accorcia = true)
 ShownCrossing clickCell(Session& s, int row, int col, bool vowels = false, const LetterStarted& started = {}) {
     s.curRow = static_cast<int16_t>(row);
     s.curCol = static_cast<int16_t>(col);
-    refreshSearchIndexes(s.dictionaries, s.searchIndexes);
     Progress progress;
     return testing::shownClick(crossingTrial(s.grid, s, s.outline, s, vowels, progress, started), s.outline);
 }
@@ -91,13 +90,13 @@ TEST(CrossingTrial, RefusesAFilledCellARunOfOneCellAndARunWithoutLetters) {
 }
 
 TEST(CrossingTrial, AStopKeepsTheLettersListedSoFar) {
-    const DictionarySet dicts = testing::dictionarySet({WORDS});
-    const SearchIndexes indexes = buildSearchIndexes(dicts);
+    const Lexicon lexicon(testing::dictionarySet({WORDS}));
+    const DictMask active = activeMask(lexicon.dictionaries());
     Progress all;
-    const ShownCrossing full = testing::shown(trialOnRuns(dicts, indexes, "PA#??", "#R?", false, true, all));
+    const ShownCrossing full = testing::shown(trialOnRuns(lexicon, active, "PA#??", "#R?", false, true, all));
     int polls = 0;
     Progress stopLate([&] { return ++polls >= 20; });  // about at the letter T
-    const ShownCrossing out = testing::shown(trialOnRuns(dicts, indexes, "PA#??", "#R?", false, true, stopLate));
+    const ShownCrossing out = testing::shown(trialOnRuns(lexicon, active, "PA#??", "#R?", false, true, stopLate));
     EXPECT_TRUE(out.interrupted);
     EXPECT_EQ(out.effects.panel2, " =" + std::to_string(out.crossHits) + " ");
     EXPECT_EQ(out.effects.panel3, " interruzione  ");

@@ -18,7 +18,6 @@ using testing::slotSession;
 Lines listed(const ShownSearch& out) { return out.effects.lists.value_or(Lines{"(list untouched)"}); }
 
 ShownSearch search(Session& s, Progress& progress) {
-    refreshSearchIndexes(s.dictionaries, s.searchIndexes);
     return testing::shown(ricerca(SlotWork(s, s), s, progress));
 }
 ShownSearch search(Session& s) {
@@ -105,14 +104,38 @@ TEST(Ricerca, ScanStartsAtTheInitialStopsPastThePrefixAndScansFromTheTopForAnUnk
 
 TEST(Ricerca, RemarkLinesAreNeverOfferedAndInactiveDictionariesAreSkipped) {
     Session s = slotSession({{"#AB", "'AB", "AB"}, {"AX"}, {"AY"}}, "A?");
-    s.dictionaries[2].active = false;
+    s.setDictionaryActive(2, false);
     EXPECT_EQ(listed(search(s)), (Lines{"AB -1", "AY -3"}));
+}
+
+TEST(Ricerca, AFreshLexiconIsWhatTheNextSearchReadsWithTheListsLoadingSwitchedOn) {
+    Session s = slotSession({{"AB"}}, "A?");
+    EXPECT_EQ(listed(search(s)), Lines{"AB -1"});
+    DictionarySet loaded = testing::dictionarySet({{"AB", "AC"}, {"AD"}, {"AE"}});
+    loaded[3].active = false;
+    s.installLexicon(std::move(loaded));
+    EXPECT_EQ(listed(search(s)), (Lines{"AB -1", "AC -1", "AD -2"}));
+}
+
+TEST(Ricerca, ADictionarySwitchedOffWhileTheScanYieldsIsSkippedWhenItsTurnComes) {
+    Lines many;
+    for (int i = 0; i < 2000; ++i) many.push_back("A" + std::to_string(100000 + i));
+    Session s = slotSession({many, {"A999999"}}, "A??????");
+    s.estesa = true;
+    Progress progress([&] {
+        s.setDictionaryActive(2, false);
+        return false;
+    });
+    std::this_thread::sleep_for(Progress::SLICE + std::chrono::milliseconds(5));  // the first poll is due
+    const ShownSearch out = search(s, progress);
+    ASSERT_FALSE(s.dictionaryActive(2));
+    EXPECT_EQ(out.resultCount, 2000);
 }
 
 TEST(Ricerca, TheLastEntryIsFoundWithOrWithoutItsLineEnd) {
     for (const std::string text : {"AAA\r\nAB", "AAA\r\nAB\r\n", "AB"}) {
         Session s = slotSession({}, "A?");
-        s.dictionaries[1] = makeDictionary("base.diz", text);
+        testing::installDictionary(s, 1, makeDictionary("base.diz", text));
         EXPECT_EQ(listed(search(s)), Lines{"AB -1"}) << text;
     }
 }

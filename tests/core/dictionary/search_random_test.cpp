@@ -95,13 +95,14 @@ TEST(SearchRandom, IndexedScanListsWhatTheLineByLineScanLists) {
         const bool sorted = seed % 4 != 0;
         for (int slot = 1; slot <= 1 + static_cast<int>(random.pick(6)); ++slot)
             dicts[slot] = random.dictionary(slot, sorted);
-        const SearchIndexes indexes = buildSearchIndexes(dicts);
+        const Lexicon lexicon(dicts);
+        const DictMask active = activeMask(dicts);
         for (int q = 0; q < 150; ++q) {
             std::string pattern, full, headCut;
             const SlotQuery query = random.query(pattern, full, headCut);
             if (refusedPattern(pattern)) continue;
             Progress a, b;
-            const SlotScan fast = scanSlot(dicts, indexes, query, a);
+            const SlotScan fast = scanSlot(lexicon, active, query, a);
             const reference::Scan plain = reference::scanSlot(dicts, query, b);
             ASSERT_EQ(linesInScanOrder(fast), plain.entries)
                 << "seed " << seed << " pattern " << pattern << " full " << full;
@@ -124,13 +125,14 @@ TEST(SearchRandom, IndexedFitTestAgreesWithTheLineByLineOne) {
         DictionarySet dicts;
         for (int slot = 1; slot <= 1 + static_cast<int>(random.pick(4)); ++slot)
             dicts[slot] = random.dictionary(slot, seed % 5 != 0);
-        const SearchIndexes indexes = buildSearchIndexes(dicts);
+        const Lexicon lexicon(dicts);
+        const DictMask active = activeMask(dicts);
         for (int q = 0; q < 150; ++q) {
             std::string pattern, full, headCut;
             random.query(pattern, full, headCut);
             const bool accorcia = random.pick(2);
             Progress a, b;
-            const FitTest fast = sugginc(dicts, indexes, full, accorcia, a);
+            const FitTest fast = sugginc(lexicon, active, full, accorcia, a);
             const FitTest plain = reference::sugginc(dicts, full, accorcia, b);
             ASSERT_EQ(fast.hit, plain.hit) << "seed " << seed << " pattern " << full;
             if (plain.hit) {

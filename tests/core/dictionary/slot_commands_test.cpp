@@ -22,7 +22,6 @@ constexpr SlotCommand freeHead = SlotCommand::FreeHead, shortenHead = SlotComman
                       shortenTail = SlotCommand::ShortenTail, freeTail = SlotCommand::FreeTail;
 
 ShownSearch press(Session& s, SlotCommand command) {
-    refreshSearchIndexes(s.dictionaries, s.searchIndexes);
     Progress progress;
     return testing::shown(pressSlotCommand(command, SlotWork(s, s), s.busyLevel >= 1, s, progress));
 }

@@ -15,7 +15,7 @@ using testing::ShownSearch;
 // A session over one grid whose rows are given as text, "#" for a black cell.
 Session gridSession(const std::vector<std::string>& rows, int mode) {
     Session s;
-    s.dictionaries = testing::dictionarySet({{"AB", "AX", "CAB", "ZAB"}});
+    s.installLexicon(testing::dictionarySet({{"AB", "AX", "CAB", "ZAB"}}));
     s.accorcia = false;
     s.estesa = false;
     s.workMode = static_cast<int16_t>(mode);
@@ -26,7 +26,6 @@ Session gridSession(const std::vector<std::string>& rows, int mode) {
 ShownSearch click(Session& s, int row, int col, DragCut drag = {}) {
     s.curRow = static_cast<int16_t>(row);
     s.curCol = static_cast<int16_t>(col);
-    refreshSearchIndexes(s.dictionaries, s.searchIndexes);
     Progress progress;
     return testing::shown(takeSlot(s.grid, s, s.outline, drag, s, progress));
 }

@@ -13,18 +13,18 @@ using Lines = std::vector<std::string>;
 // automatic free tail rewrites slotPattern while the first search's hits
 // are still to be shown.
 TEST(ResultLines, HitsViewTheDictionaryTextAndOutliveThePattern) {
-    const DictionarySet dicts = testing::dictionarySet({{"CAS!", "CASO", "OSA"}, {"CAS!", "SA"}});
-    const SearchIndexes indexes = buildSearchIndexes(dicts);
+    const Lexicon lexicon(testing::dictionarySet({{"CAS!", "CASO", "OSA"}, {"CAS!", "SA"}}));
+    const DictMask active = activeMask(lexicon.dictionaries());
     std::string pattern = "CAS?", full = pattern;
     Progress progress;
-    SlotScan scan = scanSlot(dicts, indexes, SlotQuery{pattern, full, "", false}, progress);
+    SlotScan scan = scanSlot(lexicon, active, SlotQuery{pattern, full, "", false}, progress);
     pattern = "C?SA";
-    SlotScan known = scanSlot(dicts, indexes, SlotQuery{pattern, full, "", false}, progress);
+    SlotScan known = scanSlot(lexicon, active, SlotQuery{pattern, full, "", false}, progress);
     pattern.assign(64, 'X');
     full.assign(64, 'X');
     for (const SlotScan* s : {&scan, &known})
         for (const SlotHit& hit : s->hits) {
-            const std::string& text = dicts[hit.ndi].dictText;
+            const std::string& text = lexicon[hit.ndi].dictText;
             EXPECT_GE(hit.entry.data(), text.data());
             EXPECT_LE(hit.entry.data() + hit.entry.size(), text.data() + text.size());
         }
@@ -33,7 +33,7 @@ TEST(ResultLines, HitsViewTheDictionaryTextAndOutliveThePattern) {
 
     // A free head lines the words up on the slot's last cell.
     const std::string head = "*SA", five = "???SA";
-    scan = scanSlot(dicts, indexes, SlotQuery{head, five, "???", false}, progress);
+    scan = scanSlot(lexicon, active, SlotQuery{head, five, "???", false}, progress);
     EXPECT_EQ(listLines(scan), (Lines{"  OSA -1", " CAS! -2", " CASA -1"}));
 }
 

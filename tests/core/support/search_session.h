@@ -14,7 +14,7 @@ namespace quirvo::testing {
 inline Session slotSession(const std::vector<std::vector<std::string>>& lists, const std::string& pattern,
                            bool accorcia = false) {
     Session s;
-    s.dictionaries = dictionarySet(lists);
+    s.installLexicon(dictionarySet(lists));
     s.accorcia = accorcia;
     s.estesa = false;
     s.workMode = 1;
