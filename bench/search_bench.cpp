@@ -162,10 +162,8 @@ void registerSlotCase(const SlotCase& c, bool estesa) {
             Progress progress;
             // The hits and their list lines: the work a search did before
             // the lines were made outside the scan.
-            const SlotScan scan = scanSlot(*fixture->lexicon, fixture->active, q, progress);
-            std::vector<std::string> lines;
-            lines.reserve(scan.hits.size());
-            for (const SlotHit& hit : scan.hits) lines.push_back(listLine(hit));
+            const std::vector<std::string> lines =
+                linesInScanOrder(scanSlot(*fixture->lexicon, fixture->active, q, progress));
             found = lines.size();
             benchmark::DoNotOptimize(lines.data());
         }

@@ -4,21 +4,36 @@
 
 namespace quirvo {
 
-std::string listLine(const SlotHit& hit) {
+namespace {
+
+// Builds the line in place: these small strings are most of the work of a
+// capped search, so each is made once, where it stays.
+void makeLine(const SlotHit& hit, std::string& line) {
     const std::string_view stem = hit.entry.substr(0, hit.entry.size() - 1);
-    std::string line(hit.lead + stem.size() + hit.lastForm.size() + 3, ' ');
+    line.assign(hit.lead + stem.size() + hit.lastForm.size() + 3, ' ');
     char* out = line.data() + hit.lead;
     out = std::copy(stem.begin(), stem.end(), out);
     out = std::copy(hit.lastForm.begin(), hit.lastForm.end(), out);
     out[1] = '-';
     out[2] = static_cast<char>('0' + hit.ndi);
+}
+
+}  // namespace
+
+std::string listLine(const SlotHit& hit) {
+    std::string line;
+    makeLine(hit, line);
     return line;
 }
 
+std::vector<std::string> linesInScanOrder(const SlotScan& scan) {
+    std::vector<std::string> lines(scan.hits.size());
+    for (size_t i = 0; i < lines.size(); ++i) makeLine(scan.hits[i], lines[i]);
+    return lines;
+}
+
 std::vector<std::string> listLines(const SlotScan& scan) {
-    std::vector<std::string> lines;
-    lines.reserve(scan.hits.size());
-    for (const SlotHit& hit : scan.hits) lines.push_back(listLine(hit));
+    std::vector<std::string> lines = linesInScanOrder(scan);
     std::sort(lines.begin(), lines.end());
     return lines;
 }

@@ -13,6 +13,9 @@ namespace quirvo {
 // the slot, " -" and the dictionary number ("CASA -1", " CAS(AE) -1").
 std::string listLine(const SlotHit& hit);
 
+// The lines of a search in the order the scan found them.
+std::vector<std::string> linesInScanOrder(const SlotScan& scan);
+
 // The lines of a search in the list's ascending byte order.
 std::vector<std::string> listLines(const SlotScan& scan);
 

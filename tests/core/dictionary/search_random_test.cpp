@@ -13,12 +13,6 @@
 namespace quirvo {
 namespace {
 
-std::vector<std::string> linesInScanOrder(const SlotScan& scan) {
-    std::vector<std::string> lines;
-    for (const SlotHit& hit : scan.hits) lines.push_back(listLine(hit));
-    return lines;
-}
-
 // Random lists full of near misses: few letters, vowel-set symbols and
 // other low codes anywhere, remark lines, blanks, a few very long lines,
 // sorted or not, with or without the final CR LF.
