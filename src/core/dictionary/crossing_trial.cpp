@@ -5,6 +5,7 @@
 #include "core/dictionary/fit_test.h"
 #include "core/dictionary/search_texts.h"
 #include "core/grid/cell_codes.h"
+#include "core/grid/slot.h"
 
 namespace quirvo {
 
@@ -29,36 +30,22 @@ std::string resultLine(char letter, size_t acrossLeft, size_t downLeft) {
     return note.empty() ? std::string(1, letter) : std::string(1, letter) + " (" + note + ")";
 }
 
-template <typename CellAt>
-void runThrough(int at, int count, CellAt cellAt, std::string& run, int16_t& first, int16_t& last) {
-    first = 0;
-    last = static_cast<int16_t>(count - 1);
-    for (int i = at; i < count; ++i) {
-        const char cell = cellAt(i);
-        if (cell == BLACK_CELL) {
-            last = static_cast<int16_t>(i - 1);
-            break;
-        }
-        run += i == at ? '#' : cell == '\0' || cell == ' ' ? EMPTY_CELL : cell;
-    }
-    for (int i = at - 1; i >= 0; --i) {
-        const char cell = cellAt(i);
-        if (cell == BLACK_CELL) {
-            first = static_cast<int16_t>(i + 1);
-            break;
-        }
-        run.insert(run.begin(), cell == '\0' || cell == ' ' ? EMPTY_CELL : cell);
-    }
+// The run through the chosen cell, "#" in its place, and its bounds along the line.
+void runThrough(const Grid& grid, int row, int col, Direction d, std::string& run, int16_t& first, int16_t& last) {
+    const std::optional<Slot> through = runAt(grid, row, col, d);
+    if (!through) return;
+    run = through->pattern(grid);
+    run[static_cast<size_t>(through->indexOf(row, col))] = '#';
+    first = d == Direction::Across ? through->col : through->row;
+    last = static_cast<int16_t>(first + through->length - 1);
 }
 
 }  // namespace
 
 CrossingRuns crossingRuns(const Grid& grid, int row, int col) {
     CrossingRuns runs;
-    runThrough(col, grid.colCount, [&](int i) { return grid.cell(row, i); }, runs.across, runs.colFirst,
-               runs.colLast);
-    runThrough(row, grid.rowCount, [&](int i) { return grid.cell(i, col); }, runs.down, runs.rowFirst,
-               runs.rowLast);
+    runThrough(grid, row, col, Direction::Across, runs.across, runs.colFirst, runs.colLast);
+    runThrough(grid, row, col, Direction::Down, runs.down, runs.rowFirst, runs.rowLast);
     return runs;
 }
 

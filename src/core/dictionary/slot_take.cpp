@@ -3,39 +3,25 @@
 #include <algorithm>
 
 #include "core/dictionary/search_texts.h"
-#include "core/grid/cell_codes.h"
+#include "core/grid/slot.h"
 
 namespace quirvo {
 
 namespace {
 
-char patternChar(char cell) { return cell == '\0' || cell == ' ' ? EMPTY_CELL : cell; }
-
-// The run along one line of cells through `at`: cells [0, count) read by
-// cellAt; the scan back stops before `limit` (the drag start) as well.
-struct Run {
-    std::string pattern;
-    int first = 0, last = 0;
-};
-
-template <typename CellAt>
-Run runThrough(int at, int count, int limit, CellAt cellAt) {
-    Run run{std::string(), 0, count - 1};
-    for (int i = at; i < count; ++i) {
-        if (cellAt(i) == BLACK_CELL) {
-            run.last = i - 1;
-            break;
-        }
-        run.pattern += patternChar(cellAt(i));
-    }
-    for (int i = at - 1; i >= 0; --i) {
-        if (i < limit || cellAt(i) == BLACK_CELL) {
-            run.first = i + 1;
-            break;
-        }
-        run.pattern.insert(run.pattern.begin(), patternChar(cellAt(i)));
-    }
-    return run;
+// The run a click in mode 1 or 2 takes: the open cells through the cell
+// (for a row click on a black cell, those that end just before it), less
+// the ones before the drag start. Of length 0 when there are none.
+Slot clickedRun(const Grid& grid, int r, int c, bool row, int limit) {
+    const Direction d = row ? Direction::Across : Direction::Down;
+    std::optional<Slot> run = runAt(grid, r, c, d);
+    if (!run && row) run = runAt(grid, r, c - 1, d);
+    if (!run) return Slot{static_cast<int16_t>(r), static_cast<int16_t>(c), d, 0};
+    int16_t& start = row ? run->col : run->row;
+    const int first = std::max<int>(start, std::min(limit, row ? c : r));
+    run->length = static_cast<int16_t>(run->length - (first - start));
+    start = static_cast<int16_t>(first);
+    return *run;
 }
 
 }  // namespace
@@ -49,8 +35,12 @@ SearchOutcome pickSlot(Session& session, const DragCut& drag) {
         out.ignored = true;
         return out;
     }
-    Run run = row ? runThrough(c, grid.colCount, drag.x1blu, [&](int i) { return grid.cell(r, i); })
-                  : runThrough(r, grid.rowCount, drag.y1blu, [&](int i) { return grid.cell(i, c); });
+    const Slot taken = clickedRun(grid, r, c, row, row ? drag.x1blu : drag.y1blu);
+    struct {
+        std::string pattern;
+        int first, last;
+    } run{taken.pattern(grid), row ? taken.col : taken.row, 0};
+    run.last = run.first + taken.length - 1;
     SlotState& slot = session.slot;
     slot.testom = run.pattern;
     if (drag.erablu) {

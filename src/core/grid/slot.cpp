@@ -13,11 +13,8 @@ bool open(const Grid& g, int r, int c) { return g.inside(r, c) && !g.isBlack(r, 
 
 // The slot starting at (r, c) in direction d, if one starts there.
 std::optional<Slot> slotFrom(const Grid& g, int r, int c, Direction d) {
-    const int dr = rowStep(d), dc = colStep(d);
-    if (!open(g, r, c) || open(g, r - dr, c - dc) || !open(g, r + dr, c + dc)) return std::nullopt;
-    int length = 0;
-    while (open(g, r + dr * length, c + dc * length)) ++length;
-    return Slot{static_cast<int16_t>(r), static_cast<int16_t>(c), d, static_cast<int16_t>(length)};
+    if (open(g, r - rowStep(d), c - colStep(d))) return std::nullopt;
+    return slotAt(g, r, c, d);
 }
 
 }  // namespace
@@ -48,14 +45,22 @@ std::vector<Slot> slotsOf(const Grid& grid) {
     return slots;
 }
 
-std::optional<Slot> slotAt(const Grid& grid, int row, int col, Direction direction) {
+std::optional<Slot> runAt(const Grid& grid, int row, int col, Direction direction) {
     if (!open(grid, row, col)) return std::nullopt;
     const int dr = rowStep(direction), dc = colStep(direction);
     while (open(grid, row - dr, col - dc)) {
         row -= dr;
         col -= dc;
     }
-    return slotFrom(grid, row, col, direction);
+    int length = 0;
+    while (open(grid, row + dr * length, col + dc * length)) ++length;
+    return Slot{static_cast<int16_t>(row), static_cast<int16_t>(col), direction, static_cast<int16_t>(length)};
+}
+
+std::optional<Slot> slotAt(const Grid& grid, int row, int col, Direction direction) {
+    std::optional<Slot> run = runAt(grid, row, col, direction);
+    if (run && run->length < 2) run.reset();
+    return run;
 }
 
 }  // namespace quirvo

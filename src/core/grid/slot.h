@@ -11,8 +11,9 @@ namespace quirvo {
 
 enum class Direction : uint8_t { Across, Down };
 
-// A word place of the grid: a run of two or more cells that are not black,
-// between black cells or the edges, named by its first cell.
+// A word place of the grid: a run of cells that are not black, between
+// black cells or the edges, named by its first cell. The word places proper
+// (slotsOf, slotAt) are two or more cells long; runAt also gives a lone cell.
 struct Slot {
     int16_t row = 0, col = 0;  // first cell
     Direction direction = Direction::Across;
@@ -31,8 +32,12 @@ struct Slot {
 // Every slot: across in reading order, then down by column, then row.
 std::vector<Slot> slotsOf(const Grid& grid);
 
-// The slot that runs through a cell in one direction; none for a black
-// cell or a run of a single cell.
+// The run of open cells through a cell in one direction, of any length;
+// none for a black cell or a cell outside the grid.
+std::optional<Slot> runAt(const Grid& grid, int row, int col, Direction direction);
+
+// The slot that runs through a cell in one direction: runAt when the run
+// has two cells or more.
 std::optional<Slot> slotAt(const Grid& grid, int row, int col, Direction direction);
 
 }  // namespace quirvo
