@@ -14,9 +14,9 @@ inline const std::string CROSSING_ACROSS = "??A?#???E?????O";
 inline const std::string CROSSING_DOWN = "?R?#?????I?";
 
 // The letters listed by the trial.
-inline int crossingTrial26(const DictionarySet& dicts, const SearchIndexes& indexes) {
+inline int crossingTrial26(const Lexicon& lexicon, DictMask active) {
     Progress progress;
-    return trialOnRuns(dicts, indexes, CROSSING_ACROSS, CROSSING_DOWN, false, true, progress).crossHits;
+    return trialOnRuns(lexicon, active, CROSSING_ACROSS, CROSSING_DOWN, false, true, progress).crossHits;
 }
 
 }  // namespace quirvo::bench

@@ -31,8 +31,7 @@
 
 #include "child_process.h"
 #include "core/dictionary/dictionary_loader.h"
-#include "core/dictionary/search_index.h"
-#include "core/dictionary/word_table.h"
+#include "core/dictionary/lexicon.h"
 #include "core/files/grid_file.h"
 #include "core/fill/fill.h"
 #include "core/fill/insight.h"
@@ -53,28 +52,26 @@ struct Settings {
 };
 Settings settings;
 
-// The default dictionaries, loaded once, with what the crossing trial and
-// the fill engine build on them.
+// The default dictionaries, loaded once, as the lexicon the crossing trial
+// and the fill engine read.
 struct Defaults {
-    DictionarySet dicts;
-    SearchIndexes indexes;
-    WordTable table;
-    DictMask active = 0;
+    explicit Defaults(DictionarySet loaded)
+        : lexicon(std::move(loaded)), table(lexicon.words()), active(activeMask(lexicon.dictionaries())) {}
+    const Lexicon lexicon;
+    const WordTable& table;
+    const DictMask active;
 };
 
 const Defaults& defaults() {
     static const Defaults* loaded = [] {
-        auto* d = new Defaults;
+        DictionarySet dicts;
         Progress progress;
-        const LoadReport report = loadDictionaries(settings.folder, d->dicts, progress);
+        const LoadReport report = loadDictionaries(settings.folder, dicts, progress);
         if (report.fatal) {
             std::fprintf(stderr, "fill_bench: %s: %s\n", settings.folder.c_str(), report.fatalMessage.c_str());
             std::exit(1);
         }
-        d->indexes = buildSearchIndexes(d->dicts);
-        d->table = WordTable(d->dicts);
-        d->active = activeMask(d->dicts);
-        return d;
+        return new Defaults(std::move(dicts));
     }();
     return *loaded;
 }
@@ -170,14 +167,14 @@ void registerInsightFigures() {
     benchmark::RegisterBenchmark("insight/cross/26_letters", [](benchmark::State& state) {
         const Defaults& d = defaults();
         int hits = 0;
-        for (auto _ : state) hits = bench::crossingTrial26(d.dicts, d.indexes);
+        for (auto _ : state) hits = bench::crossingTrial26(d.lexicon, d.active);
         state.counters["letters"] = hits;
     })->Unit(benchmark::kMicrosecond);
     registerInsight("insight_15x15_half");
     registerInsight("insight_25x35");
     benchmark::RegisterBenchmark("insight/word_table", [](benchmark::State& state) {
         const Defaults& d = defaults();
-        for (auto _ : state) benchmark::DoNotOptimize(WordTable(d.dicts).count(5));
+        for (auto _ : state) benchmark::DoNotOptimize(WordTable(d.lexicon.dictionaries()).count(5));
     })->Unit(benchmark::kMillisecond)->Iterations(1);
 }
 
@@ -370,7 +367,7 @@ void printDefaultFills() {
                 filled, defaultFills.size(), median(seconds), 100 * median(baseShares));
     for (int slot = 1; slot <= SEARCHABLE_SLOTS; ++slot)
         if (pooled[size_t(slot)])
-            std::printf(" %s %.1f%%", defaults().dicts[slot].dictFileName.c_str(), 100.0 * pooled[size_t(slot)] / words);
+            std::printf(" %s %.1f%%", defaults().lexicon[slot].dictFileName.c_str(), 100.0 * pooled[size_t(slot)] / words);
     std::printf("\n");
 }
 

@@ -62,7 +62,7 @@ bool parseFillOptions(const std::string& verb, const std::vector<std::string>& a
 }
 
 int loadGridAndDictionaries(const std::string& verb, const FillCliOptions& options, Grid& grid,
-                            DictionarySet& dicts) {
+                            LexiconState& lexicon) {
     std::string bytes;
     if (!readFile(options.grid, bytes)) return 1;
     GridFileRead read = readGridFile(bytes);
@@ -74,7 +74,7 @@ int loadGridAndDictionaries(const std::string& verb, const FillCliOptions& optio
     for (int r = 0; r < grid.rowCount; ++r)
         for (int c = 0; c < grid.colCount; ++c)
             if (grid.cell(r, c) == ALT_BLACK_CELL) grid.setCell(r, c, BLACK_CELL);
-    return loadFolder(verb, options.dir, options.off, dicts);
+    return loadFolder(verb, options.dir, options.off, lexicon);
 }
 
 std::string jsonRow(const Grid& grid, int row) {

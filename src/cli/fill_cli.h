@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/dictionary/dictionary.h"
+#include "core/dictionary/lexicon_state.h"
 #include "core/grid/grid.h"
 
 namespace quirvo::cli {
@@ -28,7 +28,7 @@ bool parseFillOptions(const std::string& verb, const std::vector<std::string>& a
 // Reads the grid file (its old block code "@" taken as a block) and then
 // the dictionaries; 0, or the exit code after a message on stderr.
 int loadGridAndDictionaries(const std::string& verb, const FillCliOptions& options, Grid& grid,
-                            DictionarySet& dicts);
+                            LexiconState& lexicon);
 
 // A grid row as JSON text: "#" for a block, "?" for an empty cell.
 std::string jsonRow(const Grid& grid, int row);

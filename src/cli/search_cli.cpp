@@ -5,9 +5,7 @@
 #include <iostream>
 #include <sstream>
 
-#include "core/common/text_encoding.h"
 #include "core/dictionary/dictionary_loader.h"
-#include "json_output.h"
 
 namespace quirvo::cli {
 
@@ -53,7 +51,8 @@ bool hasFlag(const SearchCliOptions& options, const std::string& flag) {
     return std::find(options.flags.begin(), options.flags.end(), flag) != options.flags.end();
 }
 
-int loadFolder(const std::string& verb, const std::string& dir, const std::vector<int>& off, DictionarySet& dicts) {
+int loadFolder(const std::string& verb, const std::string& dir, const std::vector<int>& off, LexiconState& into) {
+    DictionarySet dicts;
     Progress progress;
     const LoadReport report = loadDictionaries(dir, dicts, progress);
     for (const std::string& warning : report.warnings) std::cerr << "quirvo-diz " << verb << ": " << warning << "\n";
@@ -72,16 +71,16 @@ int loadFolder(const std::string& verb, const std::string& dir, const std::vecto
             std::cerr << "quirvo-diz " << verb << ": there is no dictionary " << slot << " to switch off\n";
             return 2;
         }
-        dicts[slot].active = false;
     }
+    into.installLexicon(std::move(dicts));
+    for (const int slot : off) into.setDictionaryActive(slot, false);
     return 0;
 }
 
-int prepareSession(const std::string& verb, const SearchCliOptions& options, Session& session) {
-    if (const int failed = loadFolder(verb, options.dir, options.off, session.dictionaries)) return failed;
-    session.estesa = options.estesa;
-    session.accorcia = options.libera;
-    session.searchIndexes = buildSearchIndexes(session.dictionaries);
+int prepareLexicon(const std::string& verb, const SearchCliOptions& options, LexiconState& lexicon) {
+    if (const int failed = loadFolder(verb, options.dir, options.off, lexicon)) return failed;
+    lexicon.estesa = options.estesa;
+    lexicon.accorcia = options.libera;
     return 0;
 }
 
@@ -97,13 +96,6 @@ bool readCells(const std::string& verb, const std::string& arg, std::string_view
     }
     if (cells.empty()) std::cerr << "quirvo-diz " << verb << ": empty cells\n";
     return !cells.empty();
-}
-
-void printOutcome(std::ostream& out, const std::vector<std::string>& lines, const std::string& panel2,
-                  const std::string& panel3) {
-    out << "{\"lines\": [";
-    for (size_t i = 0; i < lines.size(); ++i) out << (i ? ", " : "") << jsonString(cp1252ToUtf8(lines[i]));
-    out << "], \"panel2\": " << jsonString(panel2) << ", \"panel3\": " << jsonString(panel3) << "}\n";
 }
 
 }  // namespace quirvo::cli

@@ -30,20 +30,15 @@ bool parseSlots(const std::string& verb, const std::string& list, std::vector<in
 
 bool hasFlag(const SearchCliOptions& options, const std::string& flag);
 
-// Loads the folder as the program does and switches the `off` slots off;
-// returns 0, or the exit code after a message on stderr.
-int loadFolder(const std::string& verb, const std::string& dir, const std::vector<int>& off, DictionarySet& dicts);
+// Loads the folder as the program does into a lexicon and switches the
+// `off` slots off; returns 0, or the exit code after a message on stderr.
+int loadFolder(const std::string& verb, const std::string& dir, const std::vector<int>& off, LexiconState& into);
 
-// Loads the folder as the program does, builds the search indexes and sets
-// the options; returns 0, or the exit code after a message on stderr.
-int prepareSession(const std::string& verb, const SearchCliOptions& options, Session& session);
+// Loads the folder as the program does and sets the options; returns 0, or
+// the exit code after a message on stderr.
+int prepareLexicon(const std::string& verb, const SearchCliOptions& options, LexiconState& lexicon);
 
 // A slot or run argument: letters (upper-cased) and the given extra characters.
 bool readCells(const std::string& verb, const std::string& arg, std::string_view extra, std::string& cells);
-
-// {"lines": [...], "panel2": "...", "panel3": "..."}: list lines are the
-// dictionaries' single-byte text, panel texts are UTF-8; all come out UTF-8.
-void printOutcome(std::ostream& out, const std::vector<std::string>& lines, const std::string& panel2,
-                  const std::string& panel3);
 
 }  // namespace quirvo::cli

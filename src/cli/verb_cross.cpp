@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "core/dictionary/crossing_trial.h"
+#include "outcome_json.h"
 #include "search_cli.h"
 #include "verbs.h"
 
@@ -44,14 +45,11 @@ int runCross(const std::vector<std::string>& args) {
     }
     std::string across, down;
     if (!readRun(options.positional[0], across) || !readRun(options.positional[1], down)) return 2;
-    Session session;
-    if (const int failed = prepareSession("cross", options, session)) return failed;
+    LexiconState lexicon;
+    if (const int failed = prepareLexicon("cross", options, lexicon)) return failed;
     Progress progress;
-    const CrossingOutcome out = trialOnRuns(session.dictionaries, session.searchIndexes, across, down,
-                                            hasFlag(options, "--vowels"), session.accorcia, progress);
-    const WindowEffects& fx = out.effects;
-    printOutcome(std::cout, fx.lists.value_or(std::vector<std::string>{}), fx.panel2.value_or(" "),
-                 fx.panel3.value_or(" "));
+    printCrossing(std::cout, trialOnRuns(*lexicon.lexicon, lexicon.activeDictionaries, across, down,
+                                         hasFlag(options, "--vowels"), lexicon.accorcia, progress));
     return std::cout ? 0 : 2;
 }
 

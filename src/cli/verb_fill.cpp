@@ -48,7 +48,7 @@ const char* resultName(FillOutcome outcome) {
     return "stopped";
 }
 
-void printResult(const FillResult& result, const DictionarySet& dicts) {
+void printResult(const FillResult& result, const Lexicon& lexicon) {
     char seconds[32];
     std::snprintf(seconds, sizeof seconds, "%.3f", result.seconds);
     std::cout << "{\"result\": \"" << resultName(result.outcome) << "\", \"rows\": [";
@@ -59,7 +59,7 @@ void printResult(const FillResult& result, const DictionarySet& dicts) {
     for (int slot = 1; slot <= SEARCHABLE_SLOTS; ++slot) {
         const int words = result.report.wordsByDictionary[size_t(slot)];
         if (words == 0) continue;
-        std::cout << (first ? "" : ", ") << jsonString(dicts[slot].dictFileName) << ": " << words;
+        std::cout << (first ? "" : ", ") << jsonString(lexicon[slot].dictFileName) << ": " << words;
         first = false;
     }
     std::cout << "}}\n";
@@ -69,19 +69,18 @@ int runFill(const std::vector<std::string>& args) {
     FillCliOptions options;
     if (!parseFillOptions("fill", args, true, options)) return 2;
     Grid grid;
-    DictionarySet dicts;
-    if (const int failed = loadGridAndDictionaries("fill", options, grid, dicts)) return failed;
-    const WordTable table(dicts);
+    LexiconState lexicon;
+    if (const int failed = loadGridAndDictionaries("fill", options, grid, lexicon)) return failed;
     FillOptions fillOptions;
-    fillOptions.active = activeMask(dicts);
+    fillOptions.active = lexicon.activeDictionaries;
     fillOptions.seconds = options.seconds;
     fillOptions.seed = options.seed;
     fillOptions.improve = options.improve;
-    const FillResult result = fill(table, grid, fillOptions);
+    const FillResult result = fill(lexicon.lexicon->words(), grid, fillOptions);
     if (result.outcome == FillOutcome::Filled && !options.out.empty() &&
         !writeFile(options.out, writeGridFile(result.grid)))
         return 1;
-    printResult(result, dicts);
+    printResult(result, *lexicon.lexicon);
     return std::cout ? 0 : 2;
 }
 

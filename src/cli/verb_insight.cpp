@@ -42,10 +42,9 @@ int runInsight(const std::vector<std::string>& args) {
     FillCliOptions options;
     if (!parseFillOptions("insight", args, false, options)) return 2;
     Grid grid;
-    DictionarySet dicts;
-    if (const int failed = loadGridAndDictionaries("insight", options, grid, dicts)) return failed;
-    const WordTable table(dicts);
-    const InsightReport report = insight(table, activeMask(dicts), grid);
+    LexiconState lexicon;
+    if (const int failed = loadGridAndDictionaries("insight", options, grid, lexicon)) return failed;
+    const InsightReport report = insight(lexicon.lexicon->words(), lexicon.activeDictionaries, grid);
     std::cout << "{\"slots\": [";
     for (size_t i = 0; i < report.slots.size(); ++i) {
         const SlotInsight& s = report.slots[i];

@@ -1,7 +1,9 @@
 #include <iostream>
 
+#include "core/dictionary/ricerca.h"
 #include "core/dictionary/slot_commands.h"
 #include "core/dictionary/slot_take.h"
+#include "outcome_json.h"
 #include "search_cli.h"
 #include "verbs.h"
 
@@ -37,18 +39,15 @@ int runSearch(const std::vector<std::string>& args) {
     }
     std::string cells;
     if (!readCells("search", options.positional[0], "?", cells)) return 2;
-    Session session;
-    if (const int failed = prepareSession("search", options, session)) return failed;
-    session.grid = Grid::blank(1, static_cast<int>(cells.size()));
-    for (size_t c = 0; c < cells.size(); ++c) session.grid.setCell(0, static_cast<int>(c), cells[c]);
-    session.workMode = 1;
+    LexiconState lexicon;
+    if (const int failed = prepareLexicon("search", options, lexicon)) return failed;
+    SlotState slot = rowSlotOf(cells);
+    Outline outline{0, 0, static_cast<int16_t>(cells.size()), 1};
+    const SlotWork work(slot, outline, 1);
     Progress progress;
-    SearchOutcome out = head || tail ? pickSlot(session, DragCut{}) : takeSlot(session, DragCut{}, progress);
-    if (head || tail) out = head ? freeHead(session, progress) : freeTail(session, progress);
-    // After the click's own texts: a command refused first leaves panel 2 as it was.
-    const WindowEffects& fx = out.effects;
-    printOutcome(std::cout, fx.lists.value_or(std::vector<std::string>{}), fx.panel2.value_or(" "),
-                 fx.panel3.value_or(" "));
+    const SlotCommand freeEnd = head ? SlotCommand::FreeHead : SlotCommand::FreeTail;
+    printSearch(std::cout, head || tail ? pressSlotCommand(freeEnd, work, false, lexicon, progress)
+                                        : ricerca(work, lexicon, progress));
     return std::cout ? 0 : 2;
 }
 

@@ -39,21 +39,21 @@ private slots:
         const QColor lit = d3->palette().color(QPalette::WindowText);
         QTest::mouseClick(d3, Qt::LeftButton);
         QVERIFY(!w->menuItem("d3")->isChecked());
-        QVERIFY(!w->session().dictionaries[3].active);
+        QVERIFY(!w->session().dictionaryActive(3));
         QVERIFY(!d3->isLit());
         QVERIFY(d3->palette().color(QPalette::WindowText) != lit);
         QCOMPARE(d3->toolTip(), QString());
         // The greyed panel still takes the click that switches it on again.
         QTest::mouseClick(d3, Qt::LeftButton);
         QVERIFY(w->menuItem("d3")->isChecked());
-        QVERIFY(w->session().dictionaries[3].active);
+        QVERIFY(w->session().dictionaryActive(3));
         QVERIFY(d3->isLit());
         QCOMPARE(d3->palette().color(QPalette::WindowText), lit);
         QCOMPARE(d3->toolTip(), QString("b"));
         w->menuItem("d3")->trigger();
-        QVERIFY(!w->session().dictionaries[3].active);
+        QVERIFY(!w->session().dictionaryActive(3));
         w->menuItem("d3")->trigger();
-        QVERIFY(w->session().dictionaries[3].active);
+        QVERIFY(w->session().dictionaryActive(3));
 
         w->menuItem("d1")->trigger();
         QVERIFY(w->menuItem("d1")->isChecked());

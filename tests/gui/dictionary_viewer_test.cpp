@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "core/dictionary/dictionary_scan.h"
+#include "../core/support/dictionary_builders.h"
 #include "core/session.h"
 #include "gui/dictionary/dictionary_viewer.h"
 
@@ -19,8 +19,8 @@ Session sessionWithDictionaries(int baseEntries) {
     std::string base;
     for (int k = 0; k < baseEntries; ++k) base += "AB" + std::to_string(100000 + k) + "\r\n";
     base += "CAS!\r\nLUNA\r\n#nota\r\nMARE\r\nMOLO\r\nZETA";
-    s.dictionaries[1] = makeDictionary("base.diz", base);
-    s.dictionaries[2] = makeDictionary("mie.dic", "ALFA\r\nCAS!\r\nZERO\r\n");
+    testing::installDictionary(s, 1, makeDictionary("base.diz", base));
+    testing::installDictionary(s, 2, makeDictionary("mie.dic", "ALFA\r\nCAS!\r\nZERO\r\n"));
     return s;
 }
 

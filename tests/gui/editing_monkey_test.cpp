@@ -8,7 +8,7 @@
 #include <random>
 #include <set>
 
-#include "core/dictionary/dictionary_scan.h"
+#include "../core/support/dictionary_builders.h"
 
 #include "core/grid/cell_codes.h"
 #include "gui/app/status_panels.h"
@@ -200,7 +200,7 @@ private slots:
         QVERIFY(w.waitLoaded());
         Monkey monkey(w, seed);
         // Before the grid, so the check and the fill read these words too.
-        w->session().dictionaries[1] = makeDictionary("base.diz", monkey.dictionary());
+        testing::installDictionary(w->session(), 1, makeDictionary("base.diz", monkey.dictionary()));
         w.createGrid(ROWS, COLS);
         QVERIFY(w->menuItem("Controllo")->isChecked());
         monkey.shortFills();

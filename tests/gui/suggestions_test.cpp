@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "core/dictionary/dictionary_scan.h"
+#include "../core/support/dictionary_builders.h"
 #include "gui/app/status_panels.h"
 #include "gui/display/grid_view.h"
 #include "gui/files/document_flow.h"
@@ -23,7 +23,7 @@ namespace {
 void useBase(MainWindow& w, const QStringList& lines) {
     std::string text;
     for (const QString& line : lines) text += line.toStdString() + "\r\n";
-    w.session().dictionaries[1] = makeDictionary("base.diz", text);
+    testing::installDictionary(w.session(), 1, makeDictionary("base.diz", text));
 }
 
 QRectF firstOutline(const MainWindow& w) { return w.peri()->overlays().value(0).cells; }

@@ -3,9 +3,11 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "core/common/progress.h"
-#include "core/dictionary/window_effects.h"
+#include "core/editing/editor_state.h"
+#include "core/grid/grid.h"
 #include "core/session.h"
 
 namespace quirvo {
@@ -18,29 +20,39 @@ struct CrossingRuns {
 };
 CrossingRuns crossingRuns(const Grid& grid, int row, int col);
 
-// What the window applies after a crossing trial.
+// One letter tried in the crossing cell: whether both words through it can
+// still be completed, and how many cells shorter than its run each one is.
+struct LetterTrial {
+    char letter = 'A';
+    bool fits = false;
+    int16_t acrossLeft = 0, downLeft = 0;
+};
+
+enum class CrossingRefusal : uint8_t { None, FilledCell, NoRun };
+
+// What a crossing trial found.
 struct CrossingOutcome {
-    WindowEffects effects;
-    bool refused = false;      // " Richiesta errata! " or " errore CASELLA "
-    int crossHits = 0;         // letters listed
+    CrossingRefusal refusal = CrossingRefusal::None;
+    bool refused = false;      // the cell is not empty, or a run is too short or has no letter
+    bool vowelsOnly = false;   // only A, E, I, O, U were to be tried
+    std::vector<LetterTrial> letters;  // in the order tried, up to a stop
+    int crossHits = 0;         // letters that fit
     bool interrupted = false;  // a stop was asked
 };
 
 // Told each letter as its trial starts, before the stop is polled, so that
-// the window can show " incrocio X " in panel 2 meanwhile.
+// the window can show it meanwhile.
 using LetterStarted = std::function<void(char letter)>;
 
 // The trial on two runs: each letter (or each vowel) in place of "#" must
-// pass sugginc across and down; the list shows the letter alone, or with
-// "Oriz.-n" / "Vert.-n" when only a word n cells shorter fits.
-CrossingOutcome trialOnRuns(const DictionarySet& dicts, const SearchIndexes& indexes, const std::string& across,
+// pass sugginc across and down, at full length or, with accorcia, shorter.
+CrossingOutcome trialOnRuns(const Lexicon& lexicon, const DictMask& active, const std::string& across,
                             const std::string& down, bool vowelsOnly, bool accorcia, Progress& progress,
                             const LetterStarted& letterStarted = {});
 
-// The mode-6 click on the current cell: checks the cell, outlines it, takes
-// the two runs into the slot bounds, runs the trial (busyLevel 2 meanwhile)
-// and clears busyLevel and stopRequest at the end. Builds stale indexes first.
-CrossingOutcome crossingTrial(Session& session, bool vocali, Progress& progress,
-                              const LetterStarted& letterStarted = {});
+// The mode-6 click on the editor's current cell: checks the cell, outlines
+// it, takes the two runs into the slot bounds and runs the trial.
+CrossingOutcome crossingTrial(const Grid& grid, EditorState& editor, Outline& outline, const LexiconState& lexicon,
+                              bool vocali, Progress& progress, const LetterStarted& letterStarted = {});
 
 }  // namespace quirvo

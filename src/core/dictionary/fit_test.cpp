@@ -36,8 +36,8 @@ Found fitsIn(const Dictionary& dict, const SearchIndex& index, int ndi, std::str
 
 }  // namespace
 
-FitTest sugginc(const DictionarySet& dicts, const SearchIndexes& indexes, std::string_view suggPattern,
-                bool accorcia, Progress& progress) {
+FitTest sugginc(const Lexicon& lexicon, const DictMask& active, std::string_view suggPattern, bool accorcia,
+                Progress& progress) {
     FitTest result;
     const size_t suggLen = suggPattern.size();
     const size_t wild = suggPattern.find('?');
@@ -51,9 +51,9 @@ FitTest sugginc(const DictionarySet& dicts, const SearchIndexes& indexes, std::s
         // one; without, the whole pattern at this length.
         const std::string_view prefix = wild == std::string_view::npos ? pattern : pattern.substr(0, wild);
         for (int ndi = 1; ndi <= SEARCHABLE_SLOTS; ++ndi) {
-            const Dictionary& dict = dicts[ndi];
-            if (!dict.present() || !dict.active) continue;
-            switch (fitsIn(dict, indexes[ndi], ndi, pattern, prefix, progress)) {
+            const Dictionary& dict = lexicon[ndi];
+            if (!dict.present() || !(active & slotBit(ndi))) continue;
+            switch (fitsIn(dict, lexicon.indexes()[ndi], ndi, pattern, prefix, progress)) {
                 case Found::Hit: return {true, static_cast<int16_t>(len), false};
                 case Found::Stopped: return {false, result.fitLen, true};
                 case Found::Nothing: break;

@@ -161,12 +161,12 @@ uint32_t scanLastLine(const Dictionary& dict, const SearchIndex& index, uint32_t
     return std::min(n - 1, index.firstLineNotBelow(dict.dictText, startLine, ceiling));
 }
 
-std::string_view resolvedLastChar(const char& last, const char& known) {
+std::string_view resolvedLastChar(const char& last, char known) {
     const std::string_view vowels = bracketedForm(last);
     const std::string_view form = vowels.empty() ? std::string_view(&last, 1) : vowels;
     if (known == 0) return form;
-    for (const char c : form)
-        if (c == known) return std::string_view(&known, 1);
+    for (const char& c : form)
+        if (c == known) return std::string_view(&c, 1);
     return {};
 }
 

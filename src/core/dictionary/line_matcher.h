@@ -88,7 +88,8 @@ uint32_t scanLastLine(const Dictionary& dict, const SearchIndex& index, uint32_t
 // The base dictionary's rule for an entry's last character: the character,
 // or its bracketed vowels when it is a vowel-set symbol; narrowed to the
 // slot's known last letter `known` when one is given (0 for none); empty when
-// the entry cannot end with that letter. The answer may view either argument.
-std::string_view resolvedLastChar(const char& last, const char& known);
+// the entry cannot end with that letter. The answer views `last` or the
+// vowel-set table.
+std::string_view resolvedLastChar(const char& last, char known);
 
 }  // namespace quirvo

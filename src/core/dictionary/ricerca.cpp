@@ -1,106 +1,67 @@
 #include "core/dictionary/ricerca.h"
 
-#include <algorithm>
-#include <cstdint>
-
-#include "core/dictionary/search_texts.h"
 #include "core/dictionary/slot_commands.h"
-#include "core/dictionary/slot_search.h"
 
 namespace quirvo {
 
 namespace {
 
-void refuse(SearchOutcome& out) {
-    WindowEffects& fx = out.effects;
-    fx.panel2 = texts::BLANK;
-    fx.panel3 = texts::BAD_REQUEST;
-    fx.lists = std::vector<std::string>{};
-    fx.listsToolTip = "";
-    ++fx.beeps;
-    out.refused = true;
-    out.resultCount = 0;
-    out.interrupted = out.capped = false;
-}
-
-void showCount(Session& session, size_t count, SearchOutcome& out) {
-    WindowEffects& fx = out.effects;
-    session.resultCount = static_cast<int16_t>(std::min<size_t>(count, INT16_MAX));
-    out.resultCount = static_cast<int>(count);
-    if (count >= 1) {
-        fx.panel2 = " =" + std::to_string(count) + " ";
-        fx.panel3 = texts::BLANK;
-        fx.panel4 = texts::BLANK;
-    } else {
-        fx.panel2 = texts::NOTHING_FOUND;
-        fx.panel3 = texts::BLANK;
-        ++fx.beeps;
-    }
-    if (session.stopRequest >= 1) {
-        fx.panel3 = texts::INTERRUPTED;
-        fx.panel4 = texts::BLANK;
-    }
+void record(SearchStep step, SearchOutcome& out) {
+    out.refused = step.refused;
+    out.resultCount = static_cast<int>(step.scan.hits.size());
+    out.interrupted = step.scan.stopped;
+    out.capped = step.scan.capped;
+    out.steps.emplace_back(std::move(step));
 }
 
 // Ends the bookkeeping of an automatic free tail once its own search is over.
-void closeRetry(Session& session) {
-    SlotState& slot = session.slot;
+void closeRetry(SlotState& slot) {
     if (slot.autoTail == 1) {
         slot.slotFull = slot.savedFull;
         slot.autoTail = 0;
     }
-    session.stopRequest = 0;
 }
 
-void finish(Session& session, Progress& progress, SearchOutcome& out) {
-    session.busyLevel = 0;
-    SlotState& slot = session.slot;
-    const bool retry = session.accorcia && session.stopRequest == 0 && out.resultCount == 0 &&
+void finish(SlotWork work, const LexiconState& lexicon, Progress& progress, SearchOutcome& out) {
+    SlotState& slot = work.slot;
+    const bool retry = lexicon.accorcia && !out.interrupted && out.resultCount == 0 &&
                        !slot.slotPattern.empty() && slot.slotPattern.back() == '?';
-    if (!retry) return closeRetry(session);
+    if (!retry) return closeRetry(slot);
     slot.savedFull = slot.testom;
     slot.slotPattern = slot.testom;
     slot.autoTail = 1;
     out.retried = true;
-    freeTail(session, progress, out);
+    if (slotCommand(SlotCommand::FreeTail, work, false, out)) ricerca(work, lexicon, progress, out);
     // A refused free tail runs no search, so its bookkeeping ends here;
     // otherwise savedFull would leak into the next slot's search.
-    if (slot.autoTail == 1) closeRetry(session);
+    if (slot.autoTail == 1) closeRetry(slot);
 }
 
 }  // namespace
 
-void ricerca(Session& session, Progress& progress, SearchOutcome& out) {
-    WindowEffects& fx = out.effects;
-    fx.panel2 = texts::SEARCH_RUNNING;
-    fx.panel3 = texts::BLANK;
-    fx.panel4 = texts::BLANK;
-    fx.panel2ToolTip = "";
-    fx.lists = std::vector<std::string>{};
-    SlotState& slot = session.slot;
-    if (refusedPattern(slot.slotPattern)) return refuse(out);
-    out.refused = false;
-    fx.panel3 = texts::PLEASE_WAIT;
-    refreshSearchIndexes(session.dictionaries, session.searchIndexes);
-    session.busyLevel = 2;
-    SlotScan scan;
-    if (session.stopRequest >= 1) scan.stopped = true;
-    else {
-        const SlotQuery query{slot.slotPattern, slot.slotFull, slot.headCut, session.estesa};
-        scan = scanSlot(session.dictionaries, session.searchIndexes, query, progress);
+void ricerca(SlotWork work, const LexiconState& lexicon, Progress& progress, SearchOutcome& out) {
+    const SlotState& slot = work.slot;
+    SearchStep step;
+    if (refusedPattern(slot.slotPattern)) {
+        step.refused = true;
+        return record(std::move(step), out);
     }
-    if (scan.stopped) session.stopRequest = std::max<int16_t>(session.stopRequest, 1);
-    out.interrupted = scan.stopped;
-    out.capped = scan.capped;
-    showCount(session, scan.entries.size(), out);
-    std::sort(scan.entries.begin(), scan.entries.end());
-    fx.lists = std::move(scan.entries);
-    finish(session, progress, out);
+    // Held by the outcome: the window may run anything while the scan
+    // yields, and the hits view the lexicon's texts.
+    out.lexicon = lexicon.lexicon;
+    if (!progress.stopped()) {
+        const SlotQuery query{slot.slotPattern, slot.slotFull, slot.headCut, lexicon.estesa};
+        step.scan = scanSlot(*out.lexicon, lexicon.activeDictionaries, query, progress);
+    }
+    // A stop asked at the last poll counts even when the scan ended first.
+    step.scan.stopped = step.scan.stopped || progress.stopped();
+    record(std::move(step), out);
+    finish(work, lexicon, progress, out);
 }
 
-SearchOutcome ricerca(Session& session, Progress& progress) {
+SearchOutcome ricerca(SlotWork work, const LexiconState& lexicon, Progress& progress) {
     SearchOutcome out;
-    ricerca(session, progress, out);
+    ricerca(work, lexicon, progress, out);
     return out;
 }
 

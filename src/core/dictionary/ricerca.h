@@ -1,29 +1,18 @@
 #pragma once
 
 #include "core/common/progress.h"
-#include "core/dictionary/window_effects.h"
+#include "core/dictionary/search_outcome.h"
+#include "core/dictionary/slot_work.h"
 #include "core/session.h"
 
 namespace quirvo {
 
-// What the window applies after a slot search, a free-length or shortening
-// command, or a row or column click: the effects of every step that ran, the
-// later ones over the earlier.
-struct SearchOutcome {
-    WindowEffects effects;
-    bool ignored = false;      // busy: nothing happened at all
-    bool refused = false;      // the last step was turned down with a message
-    int resultCount = 0;       // of the last search that ran
-    bool interrupted = false;  // a stop was asked during the last search
-    bool capped = false;       // the last search ended at the result cap
-    bool retried = false;      // the automatic free tail ran
-};
-
-// The slot search on session.slot: lists the entries that fit slotPattern,
-// writes panels 2 to 4, sets resultCount, busyLevel, stopRequest; with
+// The slot search on the slot under work: refuses a pattern without an
+// open cell, else scans the active dictionaries for slotPattern; with
 // "Lunghezza Libera" a search that found nothing for a pattern ending in "?"
-// is retried once as a free tail. Builds stale search indexes first.
-SearchOutcome ricerca(Session& session, Progress& progress);
-void ricerca(Session& session, Progress& progress, SearchOutcome& into);
+// is retried once as a free tail. A stop comes through the progress (asked
+// before the call when it is stopped already). Appends its steps to `into`.
+void ricerca(SlotWork work, const LexiconState& lexicon, Progress& progress, SearchOutcome& into);
+SearchOutcome ricerca(SlotWork work, const LexiconState& lexicon, Progress& progress);
 
 }  // namespace quirvo

@@ -27,7 +27,7 @@ uint64_t prefixKey(const char* s, size_t len) {
 }  // namespace
 
 SearchIndex::SearchIndex(const Dictionary& dict)
-    : textData_(dict.dictText.data()), textSize_(dict.dictText.size()) {
+    : textData_(dict.dictText.data()) {
     numberLines(dict.dictText);
     fillBuckets(dict.dictText);
     columnsMade_ = std::make_unique<std::once_flag[]>(buckets_.size());
@@ -57,10 +57,6 @@ size_t SearchIndex::entryAtOrAfter(const LengthBucket& bucket, uint32_t line) co
     for (size_t letter = 0; letter < letterLines_.size(); ++letter)
         if (letterLines_[letter] == line) return bucket.letterEntries[letter];
     return std::lower_bound(bucket.lines.begin(), bucket.lines.end(), line) - bucket.lines.begin();
-}
-
-bool SearchIndex::builtFor(const Dictionary& dict) const {
-    return textData_ == dict.dictText.data() && textSize_ == dict.dictText.size();
 }
 
 // Finds every CR LF from the line feeds, 16 bytes at a time: a line feed
@@ -226,15 +222,9 @@ uint32_t SearchIndex::firstLineNotBelow(const std::string& text, uint32_t from, 
 
 SearchIndexes buildSearchIndexes(const DictionarySet& dicts) {
     SearchIndexes indexes;
-    refreshSearchIndexes(dicts, indexes);
+    for (int slot = 1; slot <= DICT_SLOTS; ++slot)
+        if (dicts[slot].present()) indexes.bySlot[slot] = SearchIndex(dicts[slot]);
     return indexes;
-}
-
-void refreshSearchIndexes(const DictionarySet& dicts, SearchIndexes& indexes) {
-    for (int slot = 1; slot <= DICT_SLOTS; ++slot) {
-        const Dictionary& dict = dicts[slot];
-        if (dict.present() && !indexes.bySlot[slot].builtFor(dict)) indexes.bySlot[slot] = SearchIndex(dict);
-    }
 }
 
 std::string prefixCeiling(std::string_view prefix) {

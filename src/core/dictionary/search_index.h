@@ -61,9 +61,6 @@ public:
     SearchIndex() = default;
     explicit SearchIndex(const Dictionary& dict);
 
-    // True when this index was built over exactly this dictionary text.
-    bool builtFor(const Dictionary& dict) const;
-
     uint32_t lineCount() const { return static_cast<uint32_t>(lineStarts_.size()) - 1; }
     uint32_t lineStart(uint32_t line) const { return lineStarts_[line]; }
     uint32_t lineLength(uint32_t line) const { return lineStarts_[line + 1] - 2 - lineStarts_[line]; }
@@ -98,7 +95,6 @@ private:
     uint32_t firstKeyNotBelow(const std::string& text, uint32_t from, uint64_t key) const;
 
     const char* textData_ = nullptr;
-    size_t textSize_ = 0;
     // Start of each line plus one past the last line's end (its CR LF
     // included, as if it had one), so a line's length is always
     // start[line + 1] - 2 - start[line].
@@ -120,9 +116,9 @@ struct SearchIndexes {
     const SearchIndex& operator[](int slot) const { return bySlot[slot]; }
 };
 
+// The indexes of every present slot; they point into the set's texts, so
+// the set must stay where it is (the Lexicon keeps both together).
 SearchIndexes buildSearchIndexes(const DictionarySet& dicts);
-// Rebuilds the index of every present slot whose text it was not built for.
-void refreshSearchIndexes(const DictionarySet& dicts, SearchIndexes& indexes);
 
 // The smallest string above every string that begins with prefix, for the
 // sorted-order stop; "" when there is none (empty prefix, or all 0xFF).

@@ -31,23 +31,16 @@ ScanPlan planFor(const SlotQuery& q) {
     return plan;
 }
 
-// inlista: adds the list line for a line that passed the position test,
-// unless the base dictionary's last-letter rule turns it down. The line is
-// built in place, as these small copies are most of a capped search's work.
-void inlista(std::string_view riga, int ndi, const ScanPlan& plan, std::vector<std::string>& into) {
+// inlista: keeps a line that passed the position test, unless the base
+// dictionary's last-letter rule turns it down.
+void inlista(std::string_view riga, int ndi, const ScanPlan& plan, std::vector<SlotHit>& into) {
     std::string_view last = riga.substr(riga.size() - 1);
-    const char known = isWildcard(plan.lastPatternChar) ? 0 : plan.lastPatternChar;  // `last` may view it
     if (ndi == 1) {
-        last = resolvedLastChar(riga.back(), known);
+        last = resolvedLastChar(riga.back(), isWildcard(plan.lastPatternChar) ? 0 : plan.lastPatternChar);
         if (last.empty()) return;
     }
-    const size_t spaces = plan.shape.fromRight && plan.fullLength > riga.size() ? plan.fullLength - riga.size() : 0;
-    std::string& entry = into.emplace_back(spaces + riga.size() - 1 + last.size() + 3, ' ');
-    char* out = entry.data() + spaces;
-    for (size_t i = 0; i + 1 < riga.size(); ++i) *out++ = riga[i];
-    for (const char c : last) *out++ = c;
-    out[1] = '-';
-    out[2] = static_cast<char>('0' + ndi);
+    const size_t lead = plan.shape.fromRight && plan.fullLength > riga.size() ? plan.fullLength - riga.size() : 0;
+    into.push_back(SlotHit{riga, last, static_cast<uint8_t>(ndi), static_cast<uint32_t>(lead)});
 }
 
 bool isRemarkLine(std::string_view riga) { return riga.front() == '\'' || riga.front() == '#'; }
@@ -77,8 +70,8 @@ void scanDictionary(const Dictionary& dict, const SearchIndex& index, int ndi, c
         if (progress.tick()) return void(out.stopped = true);
         const std::string_view riga = index.line(dict.dictText, next->line());
         if (!isRemarkLine(riga)) {
-            inlista(riga, ndi, plan, out.entries);
-            if (!estesa && out.entries.size() == RESULT_CAP) return void(out.capped = true);
+            inlista(riga, ndi, plan, out.hits);
+            if (!estesa && out.hits.size() == RESULT_CAP) return void(out.capped = true);
         }
         if (!next->advance(progress)) return void(out.stopped = true);
     }
@@ -98,15 +91,14 @@ size_t firstWildPosition(std::string_view pattern) {
     return at == std::string_view::npos ? 0 : at + 1;
 }
 
-SlotScan scanSlot(const DictionarySet& dicts, const SearchIndexes& indexes, const SlotQuery& query,
-                  Progress& progress) {
+SlotScan scanSlot(const Lexicon& lexicon, const DictMask& active, const SlotQuery& query, Progress& progress) {
     SlotScan out;
-    if (!query.estesa) out.entries.reserve(RESULT_CAP);
+    if (!query.estesa) out.hits.reserve(RESULT_CAP);
     const ScanPlan plan = planFor(query);
     for (int ndi = 1; ndi <= SEARCHABLE_SLOTS; ++ndi) {
-        const Dictionary& dict = dicts[ndi];
-        if (!dict.present() || !dict.active) continue;
-        scanDictionary(dict, indexes[ndi], ndi, plan, query.estesa, out, progress);
+        const Dictionary& dict = lexicon[ndi];
+        if (!dict.present() || !(active & slotBit(ndi))) continue;
+        scanDictionary(dict, lexicon.indexes()[ndi], ndi, plan, query.estesa, out, progress);
         if (out.stopped || out.capped) break;
     }
     return out;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/dictionary/search_texts.h"
+#include "core/dictionary/ricerca.h"
 #include "core/grid/slot.h"
 
 namespace quirvo {
@@ -26,61 +26,58 @@ Slot clickedRun(const Grid& grid, int r, int c, bool row, int limit) {
 
 }  // namespace
 
-SearchOutcome pickSlot(Session& session, const DragCut& drag) {
-    SearchOutcome out;
-    const bool row = session.workMode == 1;
-    const Grid& grid = session.grid;
-    const int r = session.curRow, c = session.curCol;
-    if (session.busyLevel >= 1 || (!row && session.workMode != 2) || (!row && grid.isBlack(r, c))) {
+bool pickSlot(const Grid& grid, EditorState& editor, Outline& outline, const DragCut& drag, SearchOutcome& out) {
+    const bool row = editor.workMode == 1;
+    const int r = editor.curRow, c = editor.curCol;
+    if (editor.busyLevel >= 1 || (!row && editor.workMode != 2) || (!row && grid.isBlack(r, c))) {
         out.ignored = true;
-        return out;
+        return false;
     }
     const Slot taken = clickedRun(grid, r, c, row, row ? drag.x1blu : drag.y1blu);
-    struct {
-        std::string pattern;
-        int first, last;
-    } run{taken.pattern(grid), row ? taken.col : taken.row, 0};
-    run.last = run.first + taken.length - 1;
-    SlotState& slot = session.slot;
-    slot.testom = run.pattern;
+    std::string pattern = taken.pattern(grid);
+    const int first = row ? taken.col : taken.row;
+    int last = first + taken.length - 1;
+    SlotState& slot = editor.slot;
+    slot.testom = pattern;
     if (drag.erablu) {
         // The drag keeps the cells up to its far end; an end beyond the run
         // moves the bound but keeps the whole pattern.
         const int end = row ? drag.x2o : drag.y2o;
-        const size_t cut = static_cast<size_t>(std::clamp(run.last - end, 0, static_cast<int>(run.pattern.size())));
-        run.pattern.resize(run.pattern.size() - cut);
-        run.last = end;
+        const int cut = std::clamp(last - end, 0, static_cast<int>(pattern.size()));
+        pattern.resize(pattern.size() - static_cast<size_t>(cut));
+        last = end;
     }
-    slot.slotPattern = run.pattern;
-    slot.slotFull = run.pattern;
+    slot.slotPattern = pattern;
+    slot.slotFull = pattern;
     slot.headCut.clear();
     slot.tailCut.clear();
-    const int16_t first = static_cast<int16_t>(run.first), last = static_cast<int16_t>(run.last);
-    const int16_t span = static_cast<int16_t>(last - first + 1);
+    const auto first16 = static_cast<int16_t>(first), last16 = static_cast<int16_t>(last);
+    const auto span = static_cast<int16_t>(last - first + 1);
     if (row) {
-        slot.slotColFirst = first;
-        slot.slotColLast = last;
-        session.outline = {first, static_cast<int16_t>(r), span, 1};
+        slot.slotColFirst = first16;
+        slot.slotColLast = last16;
+        outline = {first16, static_cast<int16_t>(r), span, 1};
     } else {
-        slot.slotRowFirst = first;
-        slot.slotRowLast = last;
-        session.outline = {static_cast<int16_t>(c), first, 1, span};
+        slot.slotRowFirst = first16;
+        slot.slotRowLast = last16;
+        outline = {static_cast<int16_t>(c), first16, 1, span};
     }
-    WindowEffects& fx = out.effects;
-    fx.listsToolTip = "";
-    fx.texta = slot.slotFull;
-    fx.commandsEnabled = true;
-    fx.repaintWithRed(session.outline);
-    fx.clearTextb = true;
-    return out;
+    out.steps.emplace_back(PickStep{row, slot.slotFull, outline});
+    return true;
 }
 
-SearchOutcome takeSlot(Session& session, const DragCut& drag, Progress& progress) {
-    SearchOutcome out = pickSlot(session, drag);
-    if (out.ignored) return out;
-    ricerca(session, progress, out);
-    if (out.effects.lists && !out.effects.lists->empty())
-        out.effects.listsToolTip = session.workMode == 1 ? texts::ROW_LIST_TIP : texts::COLUMN_LIST_TIP;
+SlotState rowSlotOf(const std::string& cells) {
+    SlotState slot;
+    slot.slotPattern = slot.slotFull = slot.testom = cells;
+    slot.slotColLast = static_cast<int16_t>(cells.size() - 1);
+    return slot;
+}
+
+SearchOutcome takeSlot(const Grid& grid, EditorState& editor, Outline& outline, const DragCut& drag,
+                       const LexiconState& lexicon, Progress& progress) {
+    SearchOutcome out;
+    if (pickSlot(grid, editor, outline, drag, out))
+        ricerca(SlotWork(editor.slot, outline, editor.workMode), lexicon, progress, out);
     return out;
 }
 

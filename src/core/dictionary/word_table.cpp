@@ -44,7 +44,7 @@ bool allLetters(std::string_view s) {
 DictMask activeMask(const DictionarySet& dicts) {
     DictMask mask = 0;
     for (int slot = 1; slot <= SEARCHABLE_SLOTS; ++slot)
-        if (dicts[slot].present() && dicts[slot].active) mask |= DictMask(1u << (slot - 1));
+        if (dicts[slot].present() && dicts[slot].active) mask |= slotBit(slot);
     return mask;
 }
 

@@ -11,10 +11,7 @@ namespace quirvo {
 
 class WordTableBuilder;
 
-// Dictionary slots as bits: bit s - 1 stands for slot s (1..6).
-using DictMask = uint8_t;
-
-// The slots of a set that are present and switched on, as a mask.
+// The slots of a set that are present and switched on by loading, as a mask.
 DictMask activeMask(const DictionarySet& dicts);
 
 // The distinct words of dictionary slots 1..6, grouped by length, for the

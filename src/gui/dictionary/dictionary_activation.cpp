@@ -44,7 +44,7 @@ void DictionaryActivation::dClick(int slot) {
     }
     QAction* item = w_.menuItem(QStringLiteral("d%1").arg(slot));
     item->setChecked(!item->isChecked());
-    w_.session().dictionaries[slot].active = item->isChecked();
+    w_.session().setDictionaryActive(slot, item->isChecked());
     mostradiz();
 }
 

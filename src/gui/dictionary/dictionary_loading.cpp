@@ -9,7 +9,6 @@
 #include <QDir>
 
 #include "core/dictionary/dictionary_loader.h"
-#include "core/dictionary/search_index.h"
 #include "gui/app/controllers.h"
 #include "gui/app/message_box.h"
 #include "gui/files/document_flow.h"
@@ -36,13 +35,14 @@ void DictionaryLoading::Timer0_Timer() {
         QCoreApplication::processEvents();
         return false;
     });
-    const LoadReport report = loadDictionaries(w_.session().programFolder, w_.session().dictionaries, progress);
+    DictionarySet loaded;
+    const LoadReport report = loadDictionaries(w_.session().programFolder, loaded, progress);
     if (report.fatal) {
         showMessage(&w_, "Errore ...", QString::fromUtf8(report.fatalMessage.c_str()), QMessageBox::Critical);
         documentFlow_.escifine();
         return;
     }
-    w_.session().searchIndexes = buildSearchIndexes(w_.session().dictionaries);
+    w_.session().installLexicon(std::move(loaded));
     for (const std::string& warning : report.warnings)
         showMessage(&w_, "Attenzione...", QString::fromUtf8(warning.c_str()));
     setUpMenusAndPanels();
@@ -54,10 +54,10 @@ void DictionaryLoading::setUpMenusAndPanels() {
         w_.menuItem(QStringLiteral("d%1").arg(slot))->setVisible(false);
         w_.stb1()->panel(10 + slot)->setVisible(false);
     }
-    const DictionarySet& dicts = w_.session().dictionaries;
-    for (int slot = 1; slot <= 6 && dicts[slot].present(); ++slot) {
+    const Lexicon& lexicon = *w_.session().lexicon;
+    for (int slot = 1; slot <= 6 && lexicon[slot].present(); ++slot) {
         QAction* item = w_.menuItem(QStringLiteral("d%1").arg(slot));
-        item->setText(QStringLiteral("D%1- ").arg(slot) + QString::fromStdString(dicts[slot].dictFileName));
+        item->setText(QStringLiteral("D%1- ").arg(slot) + QString::fromStdString(lexicon[slot].dictFileName));
         w_.stb1()->panel(10 + slot)->setVisible(true);
         w_.stb1()->panel(10 + slot)->setLit(true);
         item->setChecked(true);

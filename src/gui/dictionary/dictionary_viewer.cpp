@@ -21,9 +21,9 @@ DictionaryViewer::DictionaryViewer(const Session& session, QWidget* owner)
     setWindowTitle("  VERIFICA  DEI  DIZIONARI  PERSONALIZZATI");
     buildControls();
     label1_->setText("Cartella dei Dizionari =  " + QString::fromStdString(session_.programFolder));
-    for (int slot = 1; slot <= 6 && session_.dictionaries[slot].present(); ++slot)
-        list1_->addItem(QStringLiteral("D%1-").arg(slot) +
-                        QString::fromStdString(session_.dictionaries[slot].dictFileName));
+    const Lexicon& lexicon = *session_.lexicon;
+    for (int slot = 1; slot <= 6 && lexicon[slot].present(); ++slot)
+        list1_->addItem(QStringLiteral("D%1-").arg(slot) + QString::fromStdString(lexicon[slot].dictFileName));
 }
 
 void DictionaryViewer::buildControls() {
@@ -82,7 +82,7 @@ void DictionaryViewer::List1_Click(int row) {
     slot_ = row + 1;
     list2_->setVisible(false);
     list3_->setVisible(false);
-    const Dictionary& dict = session_.dictionaries[slot_];
+    const Dictionary& dict = (*session_.lexicon)[slot_];
     ViewerLists lists = buildViewerLists(dict, slot_ == 1);
     label3_->setText(QStringLiteral("Totale Voci = %1").arg(lists.count));
     model2_->setList(std::make_unique<ViewerList>(std::move(lists.first)));

@@ -2,8 +2,10 @@
 
 #include <QPushButton>
 
-#include "core/dictionary/search_texts.h"
+#include "core/dictionary/ricerca.h"
 #include "core/dictionary/slot_commands.h"
+#include "core/presenting/search_texts.h"
+#include "core/presenting/window_presenter.h"
 #include "gui/app/main_window.h"
 #include "gui/app/status_panels.h"
 #include "gui/editing/scan_session.h"
@@ -18,34 +20,25 @@ SearchCommands::SearchCommands(MainWindow& window) : w_(window) {
     connect(w_.command(4), &QPushButton::clicked, this, &SearchCommands::Command4_Click);
 }
 
-template <typename Run>
-void SearchCommands::runSearch(Run run) {
+// The command's checks come first, so that a click while a scan runs
+// (ignored) leaves that scan's busy state alone.
+void SearchCommands::press(SlotCommand command) {
+    Session& s = w_.session();
     SearchOutcome outcome;
-    {
-        ScanSession scan(w_, [this] {
+    if (slotCommand(command, SlotWork(s, s), s.busyLevel >= 1, outcome)) {
+        ScanSession scan(w_, ScanSession::Busy::Yes, [this] {
             w_.stb1()->setText(2, QString::fromUtf8(texts::SEARCH_RUNNING));
             w_.stb1()->setText(3, QString::fromUtf8(texts::PLEASE_WAIT));
         });
-        outcome = run(scan.progress());
+        ricerca(SlotWork(s, s), s, scan.progress(), outcome);
     }
     if (outcome.ignored) return;
-    applyWindowEffects(w_, outcome.effects);
+    applyWindowEffects(w_, searchEffects(outcome));
 }
 
-void SearchCommands::Command1_Click() {
-    runSearch([&](Progress& p) { return freeHead(w_.session(), p); });
-}
-
-void SearchCommands::Command2_Click() {
-    runSearch([&](Progress& p) { return shortenHead(w_.session(), p); });
-}
-
-void SearchCommands::Command3_Click() {
-    runSearch([&](Progress& p) { return shortenTail(w_.session(), p); });
-}
-
-void SearchCommands::Command4_Click() {
-    runSearch([&](Progress& p) { return freeTail(w_.session(), p); });
-}
+void SearchCommands::Command1_Click() { press(SlotCommand::FreeHead); }
+void SearchCommands::Command2_Click() { press(SlotCommand::ShortenHead); }
+void SearchCommands::Command3_Click() { press(SlotCommand::ShortenTail); }
+void SearchCommands::Command4_Click() { press(SlotCommand::FreeTail); }
 
 }  // namespace quirvo

@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+#include "core/dictionary/search_outcome.h"
+
 namespace quirvo {
 
 class MainWindow;
@@ -20,8 +22,7 @@ public:
     void Command4_Click();
 
 private:
-    template <typename Run>
-    void runSearch(Run run);
+    void press(SlotCommand command);
     MainWindow& w_;
 };
 

@@ -10,8 +10,9 @@
 
 namespace quirvo {
 
-ScanSession::ScanSession(MainWindow& window, std::function<void()> showRunning)
+ScanSession::ScanSession(MainWindow& window, Busy busy, std::function<void()> showRunning)
     : w_(window),
+      busy_(busy),
       progress_([this] {
           if (showRunning_) std::exchange(showRunning_, {})();
           QCoreApplication::processEvents();
@@ -20,11 +21,16 @@ ScanSession::ScanSession(MainWindow& window, std::function<void()> showRunning)
       showRunning_(std::move(showRunning)) {
     w_.installEventFilter(this);
     setScanPointers(w_, true);
+    if (busy_ == Busy::Yes) w_.session().busyLevel = 2;
 }
 
 ScanSession::~ScanSession() {
     w_.removeEventFilter(this);
     setScanPointers(w_, false);
+    if (busy_ == Busy::Yes) {
+        w_.session().busyLevel = 0;
+        w_.session().stopRequest = 0;
+    }
     if (closeAsked_) QTimer::singleShot(0, &w_, &QWidget::close);
 }
 

@@ -4,9 +4,12 @@
 #include <QListWidget>
 
 #include "core/dictionary/crossing_trial.h"
-#include "core/dictionary/search_texts.h"
+#include "core/dictionary/ricerca.h"
 #include "core/dictionary/slot_take.h"
 #include "core/grid/cell_codes.h"
+#include "core/presenting/search_texts.h"
+#include "core/presenting/status_texts.h"
+#include "core/presenting/window_presenter.h"
 #include "gui/app/main_window.h"
 #include "gui/app/status_panels.h"
 #include "gui/editing/editing_display.h"
@@ -20,21 +23,21 @@ SuggestionRequests::SuggestionRequests(MainWindow& window) : w_(window) {}
 void SuggestionRequests::slotClick(const DragCut& cut) {
     Session& s = w_.session();
     // The slot shows in red before the scan starts.
-    const SearchOutcome picked = pickSlot(s, cut);
-    if (picked.ignored) return;
-    applyWindowEffects(w_, picked.effects);
+    SearchOutcome picked;
+    if (!pickSlot(s.grid, s, s.outline, cut, picked)) return;
+    applyWindowEffects(w_, searchEffects(picked));
 
     SearchOutcome found;
     {
-        ScanSession scan(w_, [this] {
+        ScanSession scan(w_, ScanSession::Busy::Yes, [this] {
             w_.stb1()->setText(2, QString::fromUtf8(texts::SEARCH_RUNNING));
             w_.stb1()->setText(3, QString::fromUtf8(texts::PLEASE_WAIT));
         });
-        ricerca(s, scan.progress(), found);
+        ricerca(SlotWork(s, s), s, scan.progress(), found);
     }
-    if (found.effects.lists && !found.effects.lists->empty())
-        found.effects.listsToolTip = s.workMode == 1 ? texts::ROW_LIST_TIP : texts::COLUMN_LIST_TIP;
-    applyWindowEffects(w_, found.effects);
+    WindowEffects fx = searchEffects(found);
+    tipForTakenSlot(fx, s.workMode == 1);
+    applyWindowEffects(w_, fx);
 }
 
 void SuggestionRequests::crossingClick(bool vocali) {
@@ -47,16 +50,16 @@ void SuggestionRequests::crossingClick(bool vocali) {
     }
     CrossingOutcome outcome;
     {
-        ScanSession scan(w_, [this] {
+        ScanSession scan(w_, ScanSession::Busy::Yes, [this] {
             w_.texta()->setPattern("?");
             w_.stb1()->setText(3, QString::fromUtf8(texts::CROSS_WAIT));
             w_.stb1()->setTip(2, QString::fromUtf8(texts::CROSS_STOP_TIP));
         });
-        outcome = crossingTrial(s, vocali, scan.progress(), [this](char letter) {
-            w_.stb1()->setText(2, QStringLiteral(" incrocio %1 ").arg(QChar::fromLatin1(letter)));
+        outcome = crossingTrial(s.grid, s, s.outline, s, vocali, scan.progress(), [this](char letter) {
+            w_.stb1()->setText(2, QString::fromLatin1(crossingLetterText(letter)));
         });
     }
-    applyWindowEffects(w_, outcome.effects);
+    applyWindowEffects(w_, crossingClickEffects(outcome, s.outline));
 }
 
 }  // namespace quirvo

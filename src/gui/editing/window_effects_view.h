@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/dictionary/window_effects.h"
+#include "core/presenting/window_effects.h"
 
 namespace quirvo {
 

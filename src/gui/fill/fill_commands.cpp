@@ -85,15 +85,15 @@ FillCommands::FillCommands(MainWindow& window, WordTableSource& tables, HistoryC
 
 bool FillCommands::ready() const {
     const Session& s = w_.session();
-    return s.busyLevel == 0 && s.grid.exists() && s.dictionaries.loadedCount() > 0;
+    return s.busyLevel == 0 && s.grid.exists() && s.lexicon->dictionaries().loadedCount() > 0;
 }
 
 FillOptions FillCommands::engineOptions() const {
     FillOptions options;
     DictMask allowed = 0;
     for (int slot = 1; slot <= SEARCHABLE_SLOTS; ++slot)
-        if (settings_.allowed[slot]) allowed |= DictMask(1u << (slot - 1));
-    options.active = activeMask(w_.session().dictionaries) & allowed;
+        if (settings_.allowed[slot]) allowed |= slotBit(slot);
+    options.active = w_.session().activeDictionaries & allowed;
     options.seconds = settings_.seconds;
     options.improve = settings_.improve;
     options.seed = QRandomGenerator::global()->generate64();
@@ -126,7 +126,7 @@ void FillCommands::RiempiParola_Click() {
 }
 
 void FillCommands::OpzioniRiempi_Click() {
-    if (!dialog_) dialog_ = new FillSettingsDialog(settings_, w_.session().dictionaries, &w_);
+    if (!dialog_) dialog_ = new FillSettingsDialog(settings_, *w_.session().lexicon, &w_);
     dialog_->show();
     dialog_->raise();
     dialog_->activateWindow();
@@ -134,7 +134,7 @@ void FillCommands::OpzioniRiempi_Click() {
 
 void FillCommands::run(const QString& runningText, Work work) {
     Session& s = w_.session();
-    const std::shared_future<WordTableSource::Table> table = tables_.table(s.dictionaries);
+    const std::shared_future<WordTableSource::Table> table = tables_.table(s.lexicon);
     s.busyLevel = 2;
     s.stopRequest = 0;
     setScanPointers(w_, true);

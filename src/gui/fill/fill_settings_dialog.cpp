@@ -16,7 +16,7 @@ constexpr int MAX_SECONDS = 3600;
 
 }  // namespace
 
-FillSettingsDialog::FillSettingsDialog(FillSettings& options, const DictionarySet& dictionaries, QWidget* parent)
+FillSettingsDialog::FillSettingsDialog(FillSettings& options, const Lexicon& lexicon, QWidget* parent)
     : QDialog(parent), options_(options) {
     setObjectName("OpzioniRiempimento");
     setWindowTitle("Opzioni di Riempimento");
@@ -44,9 +44,9 @@ FillSettingsDialog::FillSettingsDialog(FillSettings& options, const DictionarySe
     auto* group = new QGroupBox("Dizionari usati (se attivi)", this);
     auto* groupLayout = new QVBoxLayout(group);
     for (int slot = 1; slot <= SEARCHABLE_SLOTS; ++slot) {
-        if (!dictionaries[slot].present()) continue;
+        if (!lexicon[slot].present()) continue;
         auto* box = new QCheckBox(QStringLiteral("%1- %2").arg(slot).arg(
-                                      QString::fromStdString(dictionaries[slot].dictFileName)),
+                                      QString::fromStdString(lexicon[slot].dictFileName)),
                                   group);
         box->setObjectName(QStringLiteral("Usa%1").arg(slot));
         box->setChecked(options.allowed[slot]);

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <array>
 
-#include "core/dictionary/dictionary.h"
+#include "core/dictionary/lexicon.h"
 #include "gui/fill/fill_settings.h"
 
 class QCheckBox;
@@ -16,7 +16,7 @@ namespace quirvo {
 class FillSettingsDialog : public QDialog {
     Q_OBJECT
 public:
-    FillSettingsDialog(FillSettings& options, const DictionarySet& dictionaries, QWidget* parent = nullptr);
+    FillSettingsDialog(FillSettings& options, const Lexicon& lexicon, QWidget* parent = nullptr);
 
 private:
     void accept() override;

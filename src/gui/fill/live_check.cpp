@@ -49,9 +49,9 @@ bool LiveCheck::enabled() const { return w_.menuItem("Controllo")->isChecked(); 
 void LiveCheck::gridChanged() {
     const Session& s = w_.session();
     if (!enabled() || !s.grid.exists()) return;
-    const DictMask active = activeMask(s.dictionaries);
+    const DictMask active = s.activeDictionaries;
     if (requested_ && requested_->gridRows == s.grid.gridRows && requestedActive_ == active) return;
-    const std::shared_future<WordTableSource::Table> table = tables_.table(s.dictionaries);
+    const std::shared_future<WordTableSource::Table> table = tables_.table(s.lexicon);
     if (!table.valid()) return;
     requested_ = s.grid;
     requestedActive_ = active;

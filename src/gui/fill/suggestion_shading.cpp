@@ -34,7 +34,7 @@ void SuggestionShading::listFilled() {
     pending_ = false;
     const Session& s = w_.session();
     if (!check_.enabled() || (s.workMode != 1 && s.workMode != 2) || !s.grid.exists()) return;
-    const std::shared_future<WordTableSource::Table> table = tables_.table(s.dictionaries);
+    const std::shared_future<WordTableSource::Table> table = tables_.table(s.lexicon);
     if (!table.valid()) return;
     QStringList lines;
     std::vector<std::string> bytes;
@@ -42,7 +42,7 @@ void SuggestionShading::listFilled() {
         lines << w_.lists()->item(i)->text();
         bytes.push_back(lines.back().toLatin1().toStdString());
     }
-    job_.start([table, active = activeMask(s.dictionaries), grid = s.grid, place = placeOfList(s), lines,
+    job_.start([table, active = s.activeDictionaries, grid = s.grid, place = placeOfList(s), lines,
                 bytes = std::move(bytes), mode = s.workMode](const std::atomic<bool>& stop) {
         return Answer{lines, deadListLines(*table.get(), active, grid, place, bytes, mode, &stop)};
     });

@@ -1,14 +1,15 @@
 #include "gui/fill/word_table_source.h"
 
-#include "core/dictionary/dictionary.h"
-
 namespace quirvo {
 
-std::shared_future<WordTableSource::Table> WordTableSource::table(const DictionarySet& dictionaries) {
-    if (table_.valid() || dictionaries.loadedCount() == 0) return table_;
-    table_ = std::async(std::launch::async, [copy = dictionaries]() -> Table {
-                 return std::make_shared<const WordTable>(copy);
-             }).share();
+std::shared_future<WordTableSource::Table> WordTableSource::table(const LexiconPtr& lexicon) {
+    if (lexicon->dictionaries().loadedCount() == 0) return {};
+    if (lexicon != lexicon_) {
+        lexicon_ = lexicon;
+        table_ = std::async(std::launch::async, [lexicon]() -> Table {
+                     return Table(lexicon, &lexicon->words());
+                 }).share();
+    }
     return table_;
 }
 

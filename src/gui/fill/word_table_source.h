@@ -3,24 +3,24 @@
 #include <future>
 #include <memory>
 
-#include "core/dictionary/word_table.h"
+#include "core/dictionary/lexicon.h"
 
 namespace quirvo {
 
-struct DictionarySet;
-
-// The fill engine's word table over the loaded dictionaries. It is built
-// once, on a thread of its own, the first time the check or a fill asks for
-// it, from a copy of the dictionaries, so the window never waits for it.
+// The fill engine's word table: the lexicon's own, made on a thread of its
+// own the first time the check or a fill asks for it (about a second for
+// the default dictionaries), so the window never waits for it.
 class WordTableSource {
 public:
+    // Holds the lexicon alive for as long as the table is used.
     using Table = std::shared_ptr<const WordTable>;
 
-    // Starts the build when the dictionaries are loaded and none has started.
-    // Null while there are no dictionaries yet.
-    std::shared_future<Table> table(const DictionarySet& dictionaries);
+    // Starts making the table of this lexicon unless it is made or under
+    // way. Invalid while nothing is loaded.
+    std::shared_future<Table> table(const LexiconPtr& lexicon);
 
 private:
+    LexiconPtr lexicon_;  // the one table_ belongs to
     std::shared_future<Table> table_;
 };
 

@@ -63,9 +63,12 @@ TestTools::TestTools(MainWindow& window, ToolbarCommands& toolbar, DocumentFlow&
 TestTools::~TestTools() = default;
 
 void TestTools::anagrammi() {
-    const Dictionary& base = w_.session().dictionaries[1];
-    if (!base.present()) return;
-    if (!anagramIndex_) anagramIndex_ = std::make_unique<AnagramIndex>(base);
+    const LexiconPtr& lexicon = w_.session().lexicon;
+    if (!(*lexicon)[1].present()) return;
+    if (!anagramIndex_ || anagramLexicon_ != lexicon) {
+        anagramIndex_ = std::make_unique<AnagramIndex>((*lexicon)[1]);
+        anagramLexicon_ = lexicon;
+    }
     AnagramOutcome outcome;
     {
         ScanSession scan(w_);
@@ -76,7 +79,6 @@ void TestTools::anagrammi() {
     QStringList lines;
     for (const std::string& line : outcome.lines) lines.append(utf8(cp1252ToUtf8(line)));
     showLines(w_, lines);
-    w_.session().resultCount = static_cast<int16_t>(outcome.resultCount);
     w_.stb1()->setRaised(2, true);
     w_.stb1()->setText(2, utf8(outcome.panel2));
     w_.stb1()->setText(3, utf8(outcome.panel3));

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <memory>
 
+#include "core/dictionary/lexicon.h"
 #include "core/tools/word_link.h"
 
 namespace quirvo {
@@ -32,7 +33,8 @@ private:
     void applyLink(const LinkOutcome& outcome);
     MainWindow& w_;
     WordLink link_;
-    std::unique_ptr<AnagramIndex> anagramIndex_;
+    std::unique_ptr<AnagramIndex> anagramIndex_;  // over the base text of anagramLexicon_
+    LexiconPtr anagramLexicon_;
 };
 
 }  // namespace quirvo

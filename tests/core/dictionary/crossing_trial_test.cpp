@@ -4,35 +4,37 @@
 
 #include "../support/ascii_grid.h"
 #include "../support/dictionary_builders.h"
+#include "../support/shown_outcome.h"
 
 namespace quirvo {
 namespace {
 
 using Lines = std::vector<std::string>;
+using testing::ShownCrossing;
 
 const Lines WORDS = {"OR", "PALLA", "PAO", "PASTA", "PATTO", "SRL", "TR"};
 
 Session trialSession(const std::vector<std::string>& rows, bool accorcia = true) {
     Session s;
-    s.dictionaries = testing::dictionarySet({WORDS});
+    s.installLexicon(testing::dictionarySet({WORDS}));
     s.accorcia = accorcia;
     s.workMode = 6;
     s.grid = testing::asciiGrid(rows);
     return s;
 }
 
-CrossingOutcome clickCell(Session& s, int row, int col, bool vowels = false) {
+ShownCrossing clickCell(Session& s, int row, int col, bool vowels = false, const LetterStarted& started = {}) {
     s.curRow = static_cast<int16_t>(row);
     s.curCol = static_cast<int16_t>(col);
     Progress progress;
-    return crossingTrial(s, vowels, progress);
+    return testing::shownClick(crossingTrial(s.grid, s, s.outline, s, vowels, progress, started), s.outline);
 }
 
 const std::vector<std::string> GRID = {"PA???", "##R##", "##?##"};
 
 TEST(CrossingTrial, ListsTheLettersThatFitBothWaysWithTheShortfallNotes) {
     Session s = trialSession(GRID);
-    const CrossingOutcome out = clickCell(s, 0, 2);
+    const ShownCrossing out = clickCell(s, 0, 2);
     EXPECT_EQ(out.effects.lists, (Lines{"O (Oriz.-2 / Vert.-1)", "S", "T (Vert.-1)"}));
     EXPECT_EQ(out.crossHits, 3);
     EXPECT_EQ(out.effects.panel1, " SUGGERIMENTI INCROCIO (test completo, premere Ctrl per sole vocali) ");
@@ -55,10 +57,7 @@ TEST(CrossingTrial, ListsTheLettersThatFitBothWaysWithTheShortfallNotes) {
 TEST(CrossingTrial, VowelsOnlyAndFullLengthOnly) {
     Session s = trialSession(GRID);
     std::string tried;
-    s.curRow = 0;
-    s.curCol = 2;
-    Progress progress;
-    CrossingOutcome out = crossingTrial(s, true, progress, [&](char letter) { tried += letter; });
+    ShownCrossing out = clickCell(s, 0, 2, true, [&](char letter) { tried += letter; });
     EXPECT_EQ(tried, "AEIOU");
     EXPECT_EQ(out.effects.lists, Lines{"O (Oriz.-2 / Vert.-1)"});
     EXPECT_EQ(out.effects.panel1, " SUGGERIMENTI INCROCIO (solo le vocali, premere Alt per test completo) ");
@@ -76,7 +75,7 @@ TEST(CrossingTrial, VowelsOnlyAndFullLengthOnly) {
 
 TEST(CrossingTrial, RefusesAFilledCellARunOfOneCellAndARunWithoutLetters) {
     Session s = trialSession(GRID);
-    CrossingOutcome out = clickCell(s, 0, 0);
+    ShownCrossing out = clickCell(s, 0, 0);
     EXPECT_EQ(out.effects.panel3, " Richiesta errata! ");
     EXPECT_EQ(out.effects.beeps, 1);
     out = clickCell(s, 2, 2);  // alone in its row
@@ -91,13 +90,13 @@ TEST(CrossingTrial, RefusesAFilledCellARunOfOneCellAndARunWithoutLetters) {
 }
 
 TEST(CrossingTrial, AStopKeepsTheLettersListedSoFar) {
-    const DictionarySet dicts = testing::dictionarySet({WORDS});
-    const SearchIndexes indexes = buildSearchIndexes(dicts);
+    const Lexicon lexicon(testing::dictionarySet({WORDS}));
+    const DictMask active = activeMask(lexicon.dictionaries());
     Progress all;
-    const CrossingOutcome full = trialOnRuns(dicts, indexes, "PA#??", "#R?", false, true, all);
+    const ShownCrossing full = testing::shown(trialOnRuns(lexicon, active, "PA#??", "#R?", false, true, all));
     int polls = 0;
     Progress stopLate([&] { return ++polls >= 20; });  // about at the letter T
-    const CrossingOutcome out = trialOnRuns(dicts, indexes, "PA#??", "#R?", false, true, stopLate);
+    const ShownCrossing out = testing::shown(trialOnRuns(lexicon, active, "PA#??", "#R?", false, true, stopLate));
     EXPECT_TRUE(out.interrupted);
     EXPECT_EQ(out.effects.panel2, " =" + std::to_string(out.crossHits) + " ");
     EXPECT_EQ(out.effects.panel3, " interruzione  ");

@@ -10,10 +10,11 @@ namespace {
 using Lines = std::vector<std::string>;
 
 FitTest fit(const std::vector<Lines>& lists, const std::string& pattern, bool accorcia, int inactive = 0) {
-    DictionarySet dicts = testing::dictionarySet(lists);
-    if (inactive) dicts[inactive].active = false;
+    const Lexicon lexicon(testing::dictionarySet(lists));
+    DictMask active = activeMask(lexicon.dictionaries());
+    if (inactive) active &= DictMask(~slotBit(inactive));
     Progress progress;
-    return sugginc(dicts, buildSearchIndexes(dicts), pattern, accorcia, progress);
+    return sugginc(lexicon, active, pattern, accorcia, progress);
 }
 
 TEST(FitTest, OpenCodesAgreeOnlyInTheBaseDictionaryAndItsLastLetterMustBeInTheSet) {
@@ -61,10 +62,10 @@ TEST(FitTest, KeepsTheLetterStartTheSortedStopAndTheTopForAnUnknownInitial) {
 TEST(FitTest, AStopEndsTheTestWithNothingFound) {
     Lines many;
     for (int i = 0; i < 5000; ++i) many.push_back("A" + std::to_string(10000 + i));
-    const DictionarySet dicts = testing::dictionarySet({many});
+    const Lexicon lexicon(testing::dictionarySet({many}));
     Progress stop([] { return true; });
     stop.pollNow();
-    const FitTest r = sugginc(dicts, buildSearchIndexes(dicts), "A?????Q", true, stop);
+    const FitTest r = sugginc(lexicon, activeMask(lexicon.dictionaries()), "A?????Q", true, stop);
     EXPECT_FALSE(r.hit);
     EXPECT_TRUE(r.stopped);
 }

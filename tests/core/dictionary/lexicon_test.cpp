@@ -10,6 +10,7 @@
 #include "core/dictionary/candidates.h"
 #include "core/dictionary/fit_test.h"
 #include "core/dictionary/slot_search.h"
+#include "core/presenting/result_lines.h"
 
 namespace quirvo {
 namespace {
@@ -36,10 +37,10 @@ std::vector<std::string> readAll(const Lexicon& lex) {
     for (const char* pattern : {"A?", "?B?", "AA??", "??C?D", "D?A???", "B*", "?????"}) {
         Progress progress;
         const SlotQuery query{pattern, pattern, "", true};
-        for (const std::string& e : scanSlot(lex.dictionaries(), lex.indexes(), query, progress).entries)
-            found.push_back(e);
-        found.push_back(sugginc(lex.dictionaries(), lex.indexes(), pattern, true, progress).hit ? "fit" : "no");
-        const Candidates c = candidates(lex.words(), pattern, activeMask(lex.dictionaries()));
+        const DictMask active = activeMask(lex.dictionaries());
+        for (const SlotHit& hit : scanSlot(lex, active, query, progress).hits) found.push_back(listLine(hit));
+        found.push_back(sugginc(lex, active, pattern, true, progress).hit ? "fit" : "no");
+        const Candidates c = candidates(lex.words(), pattern, active);
         for (uint32_t w : c.words) found.emplace_back(lex.words().word(c.length, w));
     }
     return found;

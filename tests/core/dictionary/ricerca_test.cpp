@@ -6,24 +6,29 @@
 #include <thread>
 
 #include "../support/search_session.h"
+#include "../support/shown_outcome.h"
 
 namespace quirvo {
 namespace {
 
 using Lines = std::vector<std::string>;
+using testing::ShownSearch;
 using testing::slotSession;
 
-Lines listed(const SearchOutcome& out) { return out.effects.lists.value_or(Lines{"(list untouched)"}); }
+Lines listed(const ShownSearch& out) { return out.effects.lists.value_or(Lines{"(list untouched)"}); }
 
-SearchOutcome search(Session& s) {
+ShownSearch search(Session& s, Progress& progress) {
+    return testing::shown(ricerca(SlotWork(s, s), s, progress));
+}
+ShownSearch search(Session& s) {
     Progress progress;
-    return ricerca(s, progress);
+    return search(s, progress);
 }
 
 TEST(Ricerca, BaseDictionaryResolvesAFinalVowelSetOtherDictionariesListItAsStored) {
     const std::vector<Lines> lists = {{"CAS!", "CASA", "CASO"}, {"CAS!", "CASE"}};
     Session s = slotSession(lists, "C?SA");
-    SearchOutcome out = search(s);
+    ShownSearch out = search(s);
     EXPECT_EQ(listed(out), (Lines{"CAS! -2", "CASA -1", "CASA -1"}));
     EXPECT_EQ(out.effects.panel2, " =3 ");
     EXPECT_EQ(out.effects.beeps, 0);
@@ -36,13 +41,13 @@ TEST(Ricerca, BaseDictionaryResolvesAFinalVowelSetOtherDictionariesListItAsStore
     EXPECT_EQ(listed(out), Lines{});
     EXPECT_EQ(out.effects.panel2, " nessuno ");
     EXPECT_EQ(out.effects.beeps, 1);
-    EXPECT_EQ(s.resultCount, 0);
+    EXPECT_EQ(out.resultCount, 0);
 }
 
 TEST(Ricerca, RefusesPatternsWithoutAnOpenCellAllOpenOrShorterThanTwo) {
     for (const std::string pattern : {"??", "CASA", "C", ""}) {
         Session s = slotSession({{"CASA", "CA"}}, pattern, true);
-        const SearchOutcome out = search(s);
+        const ShownSearch out = search(s);
         EXPECT_TRUE(out.refused) << pattern;
         EXPECT_EQ(out.effects.panel2, " ");
         EXPECT_EQ(out.effects.panel3, " Richiesta errata! ");
@@ -61,7 +66,7 @@ TEST(Ricerca, TheCapKeepsTheFirstFiftyInScanOrderAcrossDictionaries) {
     std::sort(second.begin(), second.end());
     // Slot 2 sorts before slot 1 in the list, but slot 1 is scanned first.
     Session s = slotSession({second, base}, "P???");
-    SearchOutcome out = search(s);
+    ShownSearch out = search(s);
     Lines expected;
     for (int i = 0; i < 50; ++i) expected.push_back(second[i] + " -1");
     EXPECT_EQ(listed(out), expected);
@@ -99,14 +104,38 @@ TEST(Ricerca, ScanStartsAtTheInitialStopsPastThePrefixAndScansFromTheTopForAnUnk
 
 TEST(Ricerca, RemarkLinesAreNeverOfferedAndInactiveDictionariesAreSkipped) {
     Session s = slotSession({{"#AB", "'AB", "AB"}, {"AX"}, {"AY"}}, "A?");
-    s.dictionaries[2].active = false;
+    s.setDictionaryActive(2, false);
     EXPECT_EQ(listed(search(s)), (Lines{"AB -1", "AY -3"}));
+}
+
+TEST(Ricerca, AFreshLexiconIsWhatTheNextSearchReadsWithTheListsLoadingSwitchedOn) {
+    Session s = slotSession({{"AB"}}, "A?");
+    EXPECT_EQ(listed(search(s)), Lines{"AB -1"});
+    DictionarySet loaded = testing::dictionarySet({{"AB", "AC"}, {"AD"}, {"AE"}});
+    loaded[3].active = false;
+    s.installLexicon(std::move(loaded));
+    EXPECT_EQ(listed(search(s)), (Lines{"AB -1", "AC -1", "AD -2"}));
+}
+
+TEST(Ricerca, ADictionarySwitchedOffWhileTheScanYieldsIsSkippedWhenItsTurnComes) {
+    Lines many;
+    for (int i = 0; i < 2000; ++i) many.push_back("A" + std::to_string(100000 + i));
+    Session s = slotSession({many, {"A999999"}}, "A??????");
+    s.estesa = true;
+    Progress progress([&] {
+        s.setDictionaryActive(2, false);
+        return false;
+    });
+    std::this_thread::sleep_for(Progress::SLICE + std::chrono::milliseconds(5));  // the first poll is due
+    const ShownSearch out = search(s, progress);
+    ASSERT_FALSE(s.dictionaryActive(2));
+    EXPECT_EQ(out.resultCount, 2000);
 }
 
 TEST(Ricerca, TheLastEntryIsFoundWithOrWithoutItsLineEnd) {
     for (const std::string text : {"AAA\r\nAB", "AAA\r\nAB\r\n", "AB"}) {
         Session s = slotSession({}, "A?");
-        s.dictionaries[1] = makeDictionary("base.diz", text);
+        testing::installDictionary(s, 1, makeDictionary("base.diz", text));
         EXPECT_EQ(listed(search(s)), Lines{"AB -1"}) << text;
     }
 }
@@ -122,7 +151,7 @@ TEST(Ricerca, LinesAreComparedAsTheyStandBlanksIncluded) {
 
 TEST(Ricerca, WithLunghezzaLiberaANormalSearchThatFindsNothingIsRetriedOnceAsAFreeTail) {
     Session s = slotSession({{"CA", "CANE", "CASA", "CASSA", "CASSATA"}}, "CAS???", true);
-    SearchOutcome out = search(s);
+    ShownSearch out = search(s);
     EXPECT_TRUE(out.retried);
     EXPECT_EQ(s.slot.slotPattern, "CAS*");
     EXPECT_EQ(s.slot.tailCut, "???");
@@ -147,7 +176,7 @@ TEST(Ricerca, WithLunghezzaLiberaANormalSearchThatFindsNothingIsRetriedOnceAsAFr
 TEST(Ricerca, TheRetryStartsFromTheSlotBeforeTheDragAndRestoresItsFullPatternAfter) {
     Session s = slotSession({{"CANE", "CANTO"}}, "CAP?", true);
     s.slot.testom = "CA???";  // the run before a drag cut it to four cells
-    const SearchOutcome out = search(s);
+    const ShownSearch out = search(s);
     EXPECT_TRUE(out.retried);
     EXPECT_EQ(listed(out), Lines{"CANE -1"});  // still no longer than the cut slot
     EXPECT_EQ(s.slot.slotFull, "CA???");
@@ -158,7 +187,7 @@ TEST(Ricerca, ARefusedRetryLeavesNoBookkeepingForTheNextSlot) {
     s.slot.headCut = "???";
     s.slot.slotFull = "???SA?";
     s.slot.testom = "???SA??";  // before a drag cut the slot
-    const SearchOutcome out = search(s);
+    const ShownSearch out = search(s);
     EXPECT_TRUE(out.retried);
     EXPECT_EQ(out.effects.panel3, " non possibile ");
     EXPECT_EQ(s.slot.autoTail, 0);
@@ -173,7 +202,7 @@ TEST(Ricerca, AStopKeepsTheEntriesFoundSoFarAndSkipsTheRetry) {
     int polls = 0;
     Progress progress([&] { return ++polls >= 1; });
     std::this_thread::sleep_for(Progress::SLICE + std::chrono::milliseconds(5));  // the first poll is due
-    const SearchOutcome out = ricerca(s, progress);
+    const ShownSearch out = search(s, progress);
     EXPECT_TRUE(out.interrupted);
     EXPECT_GT(out.resultCount, 0);
     EXPECT_LT(out.resultCount, 20000);
@@ -183,8 +212,9 @@ TEST(Ricerca, AStopKeepsTheEntriesFoundSoFarAndSkipsTheRetry) {
     EXPECT_EQ(s.busyLevel, 0);
 
     s = slotSession({{"ABC"}}, "A??", true);
-    s.stopRequest = 1;  // asked before the first line
-    const SearchOutcome early = search(s);
+    Progress stopped([] { return true; });
+    stopped.pollNow();  // asked before the first line
+    const ShownSearch early = search(s, stopped);
     EXPECT_EQ(early.effects.panel2, " nessuno ");
     EXPECT_EQ(early.effects.panel3, " Interruzione! ");
     EXPECT_FALSE(early.retried);

@@ -77,16 +77,5 @@ TEST(SearchIndex, PrefixCeilingIsTheFirstStringPastThePrefix) {
     EXPECT_EQ(prefixCeiling("\xff\xff"), "");
 }
 
-TEST(SearchIndex, StaleIndexesAreRebuilt) {
-    DictionarySet dicts;
-    dicts[1] = makeDictionary("base.diz", "AB\r\n");
-    SearchIndexes indexes = buildSearchIndexes(dicts);
-    EXPECT_TRUE(indexes[1].builtFor(dicts[1]));
-    dicts[1] = makeDictionary("base.diz", "AB\r\nCD\r\nEF\r\n");
-    EXPECT_FALSE(indexes[1].builtFor(dicts[1]));
-    refreshSearchIndexes(dicts, indexes);
-    EXPECT_EQ(indexes[1].lineCount(), 3u);
-}
-
 }  // namespace
 }  // namespace quirvo

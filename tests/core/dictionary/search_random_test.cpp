@@ -6,11 +6,18 @@
 #include "core/dictionary/fit_test.h"
 #include "core/dictionary/search_index.h"
 #include "core/dictionary/slot_search.h"
+#include "core/presenting/result_lines.h"
 #include "../support/dictionary_builders.h"
 #include "../support/reference_scan.h"
 
 namespace quirvo {
 namespace {
+
+std::vector<std::string> linesInScanOrder(const SlotScan& scan) {
+    std::vector<std::string> lines;
+    for (const SlotHit& hit : scan.hits) lines.push_back(listLine(hit));
+    return lines;
+}
 
 // Random lists full of near misses: few letters, vowel-set symbols and
 // other low codes anywhere, remark lines, blanks, a few very long lines,
@@ -88,15 +95,17 @@ TEST(SearchRandom, IndexedScanListsWhatTheLineByLineScanLists) {
         const bool sorted = seed % 4 != 0;
         for (int slot = 1; slot <= 1 + static_cast<int>(random.pick(6)); ++slot)
             dicts[slot] = random.dictionary(slot, sorted);
-        const SearchIndexes indexes = buildSearchIndexes(dicts);
+        const Lexicon lexicon(dicts);
+        const DictMask active = activeMask(dicts);
         for (int q = 0; q < 150; ++q) {
             std::string pattern, full, headCut;
             const SlotQuery query = random.query(pattern, full, headCut);
             if (refusedPattern(pattern)) continue;
             Progress a, b;
-            const SlotScan fast = scanSlot(dicts, indexes, query, a);
-            const SlotScan plain = reference::scanSlot(dicts, query, b);
-            ASSERT_EQ(fast.entries, plain.entries) << "seed " << seed << " pattern " << pattern << " full " << full;
+            const SlotScan fast = scanSlot(lexicon, active, query, a);
+            const reference::Scan plain = reference::scanSlot(dicts, query, b);
+            ASSERT_EQ(linesInScanOrder(fast), plain.entries)
+                << "seed " << seed << " pattern " << pattern << " full " << full;
             ASSERT_EQ(fast.capped, plain.capped) << pattern;
             ++compared;
             withEntries += !plain.entries.empty();
@@ -116,13 +125,14 @@ TEST(SearchRandom, IndexedFitTestAgreesWithTheLineByLineOne) {
         DictionarySet dicts;
         for (int slot = 1; slot <= 1 + static_cast<int>(random.pick(4)); ++slot)
             dicts[slot] = random.dictionary(slot, seed % 5 != 0);
-        const SearchIndexes indexes = buildSearchIndexes(dicts);
+        const Lexicon lexicon(dicts);
+        const DictMask active = activeMask(dicts);
         for (int q = 0; q < 150; ++q) {
             std::string pattern, full, headCut;
             random.query(pattern, full, headCut);
             const bool accorcia = random.pick(2);
             Progress a, b;
-            const FitTest fast = sugginc(dicts, indexes, full, accorcia, a);
+            const FitTest fast = sugginc(lexicon, active, full, accorcia, a);
             const FitTest plain = reference::sugginc(dicts, full, accorcia, b);
             ASSERT_EQ(fast.hit, plain.hit) << "seed " << seed << " pattern " << full;
             if (plain.hit) {

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "../support/search_session.h"
+#include "../support/shown_outcome.h"
 
 namespace quirvo {
 namespace {
 
 using Lines = std::vector<std::string>;
+using testing::ShownSearch;
 using testing::slotSession;
 
 const std::vector<Lines> WORDS = {{"C", "CA", "CAB", "CANE", "CASA", "CASSA", "CASSATA", "OSA", "PRESA", "SA"}};
@@ -16,20 +18,19 @@ bool operator==(const Outline& a, const Outline& b) {
     return a.cx == b.cx && a.cy == b.cy && a.LAX == b.LAX && a.LAY == b.LAY;
 }
 
-template <typename Command>
-SearchOutcome press(Session& s, Command command) {
+constexpr SlotCommand freeHead = SlotCommand::FreeHead, shortenHead = SlotCommand::ShortenHead,
+                      shortenTail = SlotCommand::ShortenTail, freeTail = SlotCommand::FreeTail;
+
+ShownSearch press(Session& s, SlotCommand command) {
     Progress progress;
-    return command(s, progress);
+    return testing::shown(pressSlotCommand(command, SlotWork(s, s), s.busyLevel >= 1, s, progress));
 }
-SearchOutcome pressFreeTail(Session& s) {
-    Progress progress;
-    return freeTail(s, progress);
-}
+ShownSearch pressFreeTail(Session& s) { return press(s, freeTail); }
 
 TEST(SlotCommands, FreeHeadAlignsWordsOnTheFixedTailAndOutlinesBothParts) {
     Session s = slotSession(WORDS, "???SA");
     s.outline = {2, 4, 5, 1};  // row slot at columns 2..6 of row 4
-    const SearchOutcome out = press(s, freeHead);
+    const ShownSearch out = press(s, freeHead);
     EXPECT_EQ(s.slot.headCut, "???");
     EXPECT_EQ(s.slot.slotPattern, "*SA");
     EXPECT_EQ(out.effects.panel2, " =4 ");
@@ -46,7 +47,7 @@ TEST(SlotCommands, FreeTailTakesWordsUpToTheFullSlotInAColumnToo) {
     Session s = slotSession(WORDS, "CA???");
     s.workMode = 2;
     s.outline = {3, 1, 1, 5};
-    const SearchOutcome out = pressFreeTail(s);
+    const ShownSearch out = pressFreeTail(s);
     EXPECT_EQ(s.slot.tailCut, "???");
     EXPECT_EQ(s.slot.slotPattern, "CA*");
     EXPECT_EQ(out.effects.lists, (Lines{"CAB -1", "CANE -1", "CASA -1", "CASSA -1"}));
@@ -59,7 +60,7 @@ TEST(SlotCommands, RefusalsComeInTheirOrderAndChangeNothingElse) {
         const char* pattern;
         const char* headCut;
         const char* tailCut;
-        SearchOutcome (*command)(Session&, Progress&);
+        SlotCommand command;
         const char* panel2;  // nullptr: left as it was
         const char* panel3;
     };
@@ -83,7 +84,7 @@ TEST(SlotCommands, RefusalsComeInTheirOrderAndChangeNothingElse) {
         s.slot.headCut = c.headCut;
         s.slot.tailCut = c.tailCut;
         const SlotState before = s.slot;
-        const SearchOutcome out = press(s, c.command);
+        const ShownSearch out = press(s, c.command);
         EXPECT_TRUE(out.refused) << c.pattern;
         EXPECT_EQ(out.effects.panel2.has_value(), c.panel2 != nullptr) << c.pattern;
         if (c.panel2) {
@@ -105,7 +106,7 @@ TEST(SlotCommands, ABusySessionIgnoresCommandsAfterTheirFirstRefusalTest) {
     EXPECT_TRUE(press(s, shortenTail).ignored);
     EXPECT_EQ(s.slot.slotPattern, "CA???");
     s.slot.tailCut = "?";
-    const SearchOutcome refused = press(s, freeHead);
+    const ShownSearch refused = press(s, freeHead);
     EXPECT_FALSE(refused.ignored);
     EXPECT_EQ(refused.effects.panel3, " Richiesta errata! ");
 }
@@ -115,7 +116,7 @@ TEST(SlotCommands, ShorteningTheTailSearchesTheShorterSlot) {
     s.outline = {4, 2, 3, 1};
     s.slot.slotColFirst = 4;
     s.slot.slotColLast = 6;
-    const SearchOutcome out = press(s, shortenTail);
+    const ShownSearch out = press(s, shortenTail);
     EXPECT_EQ(s.slot.slotPattern, "C?");
     EXPECT_EQ(s.slot.slotFull, "C?");
     EXPECT_EQ(s.slot.testom, "C?");
@@ -128,7 +129,7 @@ TEST(SlotCommands, ShorteningTheTailSearchesTheShorterSlot) {
 TEST(SlotCommands, ShorteningAFreeEndDropsItAndRefitsTheSlotToItsFixedPart) {
     Session s = slotSession(WORDS, "CA???");
     pressFreeTail(s);
-    SearchOutcome out = press(s, shortenTail);
+    ShownSearch out = press(s, shortenTail);
     EXPECT_EQ(s.slot.slotPattern, "CA");
     EXPECT_EQ(s.slot.tailCut, "");
     EXPECT_EQ(s.slot.slotColLast, 1);
@@ -153,7 +154,7 @@ TEST(SlotCommands, ShorteningTheHeadOfAnOpenHeadMovesTheSlotByOneCell) {
     s.outline = {7, 0, 1, 4};
     s.slot.slotRowFirst = 0;
     s.slot.slotRowLast = 3;
-    const SearchOutcome out = press(s, shortenHead);
+    const ShownSearch out = press(s, shortenHead);
     EXPECT_EQ(s.slot.slotPattern, "?SA");
     EXPECT_EQ(s.slot.slotRowFirst, 1);
     EXPECT_TRUE(*out.effects.redOutline == (Outline{7, 1, 1, 3}));

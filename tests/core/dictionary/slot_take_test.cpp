@@ -4,16 +4,18 @@
 
 #include "../support/ascii_grid.h"
 #include "../support/search_session.h"
+#include "../support/shown_outcome.h"
 
 namespace quirvo {
 namespace {
 
 using Lines = std::vector<std::string>;
+using testing::ShownSearch;
 
 // A session over one grid whose rows are given as text, "#" for a black cell.
 Session gridSession(const std::vector<std::string>& rows, int mode) {
     Session s;
-    s.dictionaries = testing::dictionarySet({{"AB", "AX", "CAB", "ZAB"}});
+    s.installLexicon(testing::dictionarySet({{"AB", "AX", "CAB", "ZAB"}}));
     s.accorcia = false;
     s.estesa = false;
     s.workMode = static_cast<int16_t>(mode);
@@ -21,17 +23,17 @@ Session gridSession(const std::vector<std::string>& rows, int mode) {
     return s;
 }
 
-SearchOutcome click(Session& s, int row, int col, DragCut drag = {}) {
+ShownSearch click(Session& s, int row, int col, DragCut drag = {}) {
     s.curRow = static_cast<int16_t>(row);
     s.curCol = static_cast<int16_t>(col);
     Progress progress;
-    return takeSlot(s, drag, progress);
+    return testing::shown(takeSlot(s.grid, s, s.outline, drag, s, progress));
 }
 
 TEST(SlotTake, ARowClickTakesTheRunBetweenBlackCellsAndSearchesIt) {
     Session s = gridSession({"?AB#??", "??????"}, 1);
     s.slot.headCut = "??";  // left from the previous slot
-    const SearchOutcome out = click(s, 0, 0);
+    const ShownSearch out = click(s, 0, 0);
     EXPECT_EQ(s.slot.slotPattern, "?AB");
     EXPECT_EQ(s.slot.slotFull, "?AB");
     EXPECT_EQ(s.slot.testom, "?AB");
@@ -52,7 +54,7 @@ TEST(SlotTake, ARowClickTakesTheRunBetweenBlackCellsAndSearchesIt) {
 
 TEST(SlotTake, ADragLimitsTheSlotToTheDraggedCells) {
     Session s = gridSession({"?AB#??"}, 1);
-    SearchOutcome out = click(s, 0, 1, DragCut{true, 1, 0, 2, 0});
+    ShownSearch out = click(s, 0, 1, DragCut{true, 1, 0, 2, 0});
     EXPECT_EQ(s.slot.slotPattern, "AB");
     EXPECT_EQ(s.slot.testom, "AB");
     EXPECT_EQ(s.slot.slotColFirst, 1);
@@ -75,7 +77,7 @@ TEST(SlotTake, ADragLimitsTheSlotToTheDraggedCells) {
 
 TEST(SlotTake, AColumnClickReadsDownAndIgnoresBlackCells) {
     Session s = gridSession({"#?", "?A", "?B", "#?"}, 2);
-    const SearchOutcome out = click(s, 2, 0);
+    const ShownSearch out = click(s, 2, 0);
     EXPECT_EQ(s.slot.slotPattern, "??");
     EXPECT_EQ(s.slot.slotRowFirst, 1);
     EXPECT_EQ(s.slot.slotRowLast, 2);

@@ -5,6 +5,7 @@
 
 #include "core/dictionary/dictionary.h"
 #include "core/dictionary/dictionary_scan.h"
+#include "core/dictionary/lexicon_state.h"
 
 namespace quirvo::testing {
 
@@ -22,6 +23,17 @@ inline DictionarySet dictionarySet(const std::vector<std::vector<std::string>>& 
         set[static_cast<int>(i) + 1] =
             makeDictionary(i == 0 ? "base.diz" : "d" + std::to_string(i + 1) + ".dic", plainList(lists[i]));
     return set;
+}
+
+// Puts a dictionary into a slot as if it had been loaded there: a new
+// lexicon is made of the old lists with this one in its place; the slot is
+// switched on as the dictionary says, the others stay as they were.
+inline void installDictionary(LexiconState& s, int slot, Dictionary dict) {
+    const DictMask before = s.activeDictionaries;
+    DictionarySet set = s.lexicon->dictionaries();
+    set[slot] = std::move(dict);
+    s.installLexicon(std::move(set));
+    s.activeDictionaries = DictMask((before & ~slotBit(slot)) | (s.activeDictionaries & slotBit(slot)));
 }
 
 }  // namespace quirvo::testing

@@ -45,8 +45,14 @@ inline bool lineFits(const std::string& p, const SlotQuery& q, std::string_view 
     return true;
 }
 
-inline SlotScan scanSlot(const DictionarySet& dicts, const SlotQuery& q, Progress& progress) {
-    SlotScan out;
+// The list lines of a slot search in scan order, as the line-by-line scan makes them.
+struct Scan {
+    std::vector<std::string> entries;
+    bool stopped = false, capped = false;
+};
+
+inline Scan scanSlot(const DictionarySet& dicts, const SlotQuery& q, Progress& progress) {
+    Scan out;
     const std::string p(q.pattern);
     const size_t fw = firstWildPosition(p);
     const std::string fixed = p.substr(0, fw - 1);

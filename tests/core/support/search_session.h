@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/dictionary/slot_take.h"
 #include "core/session.h"
 #include "dictionary_builders.h"
 
@@ -13,13 +14,11 @@ namespace quirvo::testing {
 inline Session slotSession(const std::vector<std::vector<std::string>>& lists, const std::string& pattern,
                            bool accorcia = false) {
     Session s;
-    s.dictionaries = dictionarySet(lists);
+    s.installLexicon(dictionarySet(lists));
     s.accorcia = accorcia;
     s.estesa = false;
     s.workMode = 1;
-    s.slot.slotPattern = s.slot.slotFull = s.slot.testom = pattern;
-    s.slot.slotColFirst = 0;
-    s.slot.slotColLast = static_cast<int16_t>(pattern.size() - 1);
+    s.slot = rowSlotOf(pattern);
     s.outline = {0, 0, static_cast<int16_t>(pattern.size()), 1};
     return s;
 }

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/session.h"
+#include "core/view/view_state.h"
 
 namespace quirvo {
 
