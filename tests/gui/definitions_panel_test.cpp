@@ -32,14 +32,7 @@ struct Desk {
         panel = w->findChild<DefinitionsPanel*>("Definizioni");
     }
     Session& s() { return w->session(); }
-    void newGrid(int rows, int cols) {
-        w->menuItem("Nuovo")->trigger();
-        QWidget* form0a = shown(*w, "Form0a");
-        QVERIFY(form0a);
-        QTest::keyClicks(form0a->findChild<QLineEdit*>("Text1"), QString::number(rows));
-        QTest::keyClicks(form0a->findChild<QLineEdit*>("Text2"), QString::number(cols));
-        click(form0a, "Command1");
-    }
+    void newGrid(int rows, int cols) { newGridByDialog(*w, QString::number(rows), QString::number(cols)); }
     QTreeWidgetItem* group(int g) { return panel->list()->topLevelItem(g); }
     QStringList rowsOf(int g) {
         QStringList out;
@@ -63,20 +56,11 @@ struct Desk {
     }
     void saveAs(const char* name) {
         w->menuItem("Salvacome")->trigger();
-        QWidget* form0b = shown(*w, "Form0b");
-        QVERIFY(form0b);
-        auto* text1 = form0b->findChild<QLineEdit*>("Text1");
-        text1->clear();
-        QTest::keyClicks(text1, name);
-        QTest::keyClick(text1, Qt::Key_Return);
-        click(form0b, "Command1");
+        typeInChooser(*w, name);
     }
     void open(const char* name) {
         w->menuItem("Apri")->trigger();
-        QWidget* form0b = shown(*w, "Form0b");
-        QVERIFY(form0b);
-        clickLine(form0b->findChild<QListWidget*>("File1"), name);
-        click(form0b, "Command1");
+        pickInChooser(*w, name);
     }
 };
 

@@ -34,34 +34,14 @@ struct Desk {
     QString path(const char* name) const { return dir.filePath(name); }
     QWidget* window(const char* name) { return shown(*w, name); }
 
-    void newGrid(const char* rows, const char* cols) {
-        w->menuItem("Nuovo")->trigger();
-        QWidget* form0a = window("Form0a");
-        QVERIFY(form0a);
-        QTest::keyClicks(form0a->findChild<QLineEdit*>("Text1"), rows);
-        QTest::keyClicks(form0a->findChild<QLineEdit*>("Text2"), cols);
-        click(form0a, "Command1");
-    }
+    void newGrid(const char* rows, const char* cols) { newGridByDialog(*w, rows, cols); }
     // Types a name in the chooser's folder and confirms it.
-    void typeAndConfirm(const char* name) {
-        QWidget* form0b = window("Form0b");
-        QVERIFY(form0b);
-        auto* text1 = form0b->findChild<QLineEdit*>("Text1");
-        text1->clear();
-        QTest::keyClicks(text1, name);
-        QTest::keyClick(text1, Qt::Key_Return);
-        click(form0b, "Command1");
-    }
+    void typeAndConfirm(const char* name) { typeInChooser(*w, name); }
     void saveAs(const char* name) {
         w->menuItem("Salvacome")->trigger();
         typeAndConfirm(name);
     }
-    void pickAndConfirm(const char* name) {
-        QWidget* form0b = window("Form0b");
-        QVERIFY(form0b);
-        clickLine(form0b->findChild<QListWidget*>("File1"), name);
-        click(form0b, "Command1");
-    }
+    void pickAndConfirm(const char* name) { pickInChooser(*w, name); }
     bool pendingNone() { return !s().exitAfterSave && !s().newAfterSave && !s().openAfterSave; }
 };
 

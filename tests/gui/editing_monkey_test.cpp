@@ -206,7 +206,7 @@ private slots:
         monkey.shortFills();
         for (const char* k : {"a9", "a10", "a11"}) w->button(k)->setEnabled(true);
         Grid baseline = w->session().grid;
-        setMessageHook([&](const ShownMessage& m) {
+        setMessageHook(w.get(), [&](const ShownMessage& m) {
             w.messages.push_back(m);
             if (m.text.startsWith("La memoria")) baseline = undoneAll(w->session().grid, w->session().history);
         });

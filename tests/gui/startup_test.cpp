@@ -83,9 +83,9 @@ private slots:
 
     void helpOpensAtTheContentsOnF1() {
         TestWindow w;
-        HelpWindow::setContext(7);
+        w->setHelpContext(7);
         w->menuItem("AiutoF1")->trigger();
-        QCOMPARE(HelpWindow::context(), 1000);
+        QCOMPARE(w->helpContext(), 1000);
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
         QTest::keyClick(w->textb(), Qt::Key_F1);

@@ -8,7 +8,6 @@
 #include <QTest>
 
 #include "core/common/rounding.h"
-#include "gui/app/help_window.h"
 #include "gui/app/status_panels.h"
 #include "gui/display/grid_view.h"
 #include "support/document_helpers.h"
@@ -130,7 +129,7 @@ private slots:
              },
              "Form0c"},
             {[&] { w->menuItem("Indirdiz")->trigger(); }, "Form0f"},
-            {[&] { HelpWindow::showContext(w.get()); }, "HelpWindow"},
+            {[&] { w->showHelp(); }, "HelpWindow"},
         };
         for (const auto& [open, name] : dialogs) {
             open();

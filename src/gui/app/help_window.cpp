@@ -1,6 +1,5 @@
 #include "gui/app/help_window.h"
 
-#include <QPointer>
 #include <QUrl>
 #include <map>
 
@@ -9,9 +8,6 @@
 namespace quirvo {
 
 namespace {
-
-int currentContext = 1000;
-QPointer<HelpWindow> openWindow;
 
 // Numeric help contexts and their pages; 1000 is the contents, which also
 // stands in for a context without a page of its own.
@@ -32,16 +28,13 @@ HelpWindow::HelpWindow(QWidget* owner) : QTextBrowser(owner) {
     resize(720, 600);
 }
 
-void HelpWindow::setContext(int context) { currentContext = context; }
-
-int HelpWindow::context() { return currentContext; }
-
-HelpWindow* HelpWindow::showContext(QWidget* owner) {
-    if (!openWindow) openWindow = new HelpWindow(owner);
-    openWindow->setSource(pageFor(currentContext));
-    openWindow->show();
-    openWindow->raise();
-    return openWindow;
+HelpWindow* HelpWindow::showContext(QWidget* owner, int context) {
+    auto* help = owner->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!help) help = new HelpWindow(owner);
+    help->setSource(pageFor(context));
+    help->show();
+    help->raise();
+    return help;
 }
 
 }  // namespace quirvo

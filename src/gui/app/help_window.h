@@ -4,13 +4,14 @@
 
 namespace quirvo {
 
-// The Italian help pages, opened by F1 at the current help context.
+// The Italian help pages of one main window; F1 opens them at the window's
+// current help context.
 class HelpWindow : public QTextBrowser {
     Q_OBJECT
 public:
-    static void setContext(int context);
-    static int context();
-    static HelpWindow* showContext(QWidget* owner);
+    // Shows the owner's help window (made on first use) at the page of the
+    // context.
+    static HelpWindow* showContext(QWidget* owner, int context);
 
 private:
     explicit HelpWindow(QWidget* owner);

@@ -43,11 +43,11 @@ MainWindow::MainWindow(StartupOptions options, QWidget* parent)
     connect(&document_, &GridDocument::cellsChanged, this, &MainWindow::rinfresca);
     connect(stb1_, &StatusPanels::panelClicked, this, &MainWindow::stb1PanelClick);
     connect(timer2_, &QTimer::timeout, this, &MainWindow::timer2Timer);
-    connect(menuItem("AiutoF1"), &QAction::triggered, this, [] { HelpWindow::setContext(1000); });
+    connect(menuItem("AiutoF1"), &QAction::triggered, this, [this] { setHelpContext(1000); });
     auto* f1 = new QAction(this);
     f1->setShortcut(Qt::Key_F1);
     f1->setShortcutContext(Qt::ApplicationShortcut);
-    connect(f1, &QAction::triggered, this, [this] { HelpWindow::showContext(this); });
+    connect(f1, &QAction::triggered, this, &MainWindow::showHelp);
     addAction(f1);
     qApp->installEventFilter(this);
     controllers_ = std::make_unique<Controllers>(*this);
@@ -72,9 +72,11 @@ void MainWindow::formLoad() {
     stb1_->setText(2, " Attendi ...                            ");
     setBusyPointer(true);
     timer0_->start();
-    HelpWindow::setContext(1000);
+    setHelpContext(1000);
     session_.programFolder = QDir::currentPath().toStdString();
 }
+
+void MainWindow::showHelp() { HelpWindow::showContext(this, helpContext_); }
 
 // The program shows the window maximised; un-maximised it comes back as a
 // window well inside the screen, centred on it.

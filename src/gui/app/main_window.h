@@ -89,6 +89,11 @@ public:
     void setBusyPointer(bool busy);
     static void beep();
 
+    // The context F1 opens the help at: the one of the "Aiuto F1" menu item.
+    int helpContext() const { return helpContext_; }
+    void setHelpContext(int context) { helpContext_ = context; }
+    void showHelp();
+
     const Twips& twips() const { return twips_; }
     const Controllers& controllers() const { return *controllers_; }
 
@@ -141,6 +146,7 @@ private:
     QTimer* timer0_ = nullptr;
     QTimer* timer2_ = nullptr;
     QHash<QString, QAction*> buttons_;
+    int helpContext_ = 1000;
     std::unique_ptr<Controllers> controllers_;
 };
 

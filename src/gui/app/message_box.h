@@ -16,7 +16,9 @@ struct ShownMessage {
     QMessageBox::Icon icon;
 };
 using MessageHook = std::function<void(const ShownMessage&)>;
-// With a hook set, messages are handed to it and no box is shown.
-void setMessageHook(MessageHook hook);
+// With a hook set on a window, the messages of that window and of the
+// widgets inside it are handed to the hook and no box is shown; an empty
+// hook shows boxes again.
+void setMessageHook(QWidget* window, MessageHook hook);
 
 }  // namespace quirvo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFile>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -34,6 +35,35 @@ inline void clickLine(QListWidget* list, const QString& text, bool twice = false
     // A real double click: the first click, then the double-click event.
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
+}
+
+// File > "Nuovo...", the size typed into the size dialog and confirmed.
+inline void newGridByDialog(MainWindow& w, const QString& rows, const QString& cols) {
+    w.menuItem("Nuovo")->trigger();
+    QWidget* form0a = shown(w, "Form0a");
+    QVERIFY(form0a);
+    QTest::keyClicks(form0a->findChild<QLineEdit*>("Text1"), rows);
+    QTest::keyClicks(form0a->findChild<QLineEdit*>("Text2"), cols);
+    click(form0a, "Command1");
+}
+
+// Types a name into the open file chooser and confirms it.
+inline void typeInChooser(MainWindow& w, const char* name) {
+    QWidget* form0b = shown(w, "Form0b");
+    QVERIFY(form0b);
+    auto* text1 = form0b->findChild<QLineEdit*>("Text1");
+    text1->clear();
+    QTest::keyClicks(text1, name);
+    QTest::keyClick(text1, Qt::Key_Return);
+    click(form0b, "Command1");
+}
+
+// Clicks a file of the open file chooser and confirms it.
+inline void pickInChooser(MainWindow& w, const char* name) {
+    QWidget* form0b = shown(w, "Form0b");
+    QVERIFY(form0b);
+    clickLine(form0b->findChild<QListWidget*>("File1"), name);
+    click(form0b, "Command1");
 }
 
 // The change the editing commands make: a letter written and the grid

@@ -49,18 +49,16 @@ TestWindow::TestWindow(const Files& files, StartupOptions options)
 }
 
 void TestWindow::start(StartupOptions options) {
-    setMessageHook([this](const ShownMessage& m) { messages.push_back(m); });
     window_ = std::make_unique<MainWindow>(options);
+    setMessageHook(window_.get(), [this](const ShownMessage& m) { messages.push_back(m); });
     window_->controllers().documentFlow().setQuitFunction([this] { ++quits; });
     window_->show();
 }
 
 QString TestWindow::programFolder() const { return folder_ ? folder_->path() : QDir::currentPath(); }
 
-TestWindow::~TestWindow() {
-    window_.reset();
-    setMessageHook({});
-}
+// The window goes first: its hook writes into `messages`.
+TestWindow::~TestWindow() { window_.reset(); }
 
 bool TestWindow::waitLoaded(int timeoutMs) const {
     return QTest::qWaitFor([this] { return !window_->label0()->isVisible(); }, timeoutMs);
