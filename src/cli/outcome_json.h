@@ -3,7 +3,7 @@
 #include <ostream>
 
 #include "core/dictionary/crossing_trial.h"
-#include "core/dictionary/search_outcome.h"
+#include "core/editing/search_outcome.h"
 
 namespace quirvo::cli {
 

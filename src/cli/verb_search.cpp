@@ -1,8 +1,8 @@
 #include <iostream>
 
-#include "core/dictionary/ricerca.h"
-#include "core/dictionary/slot_commands.h"
-#include "core/dictionary/slot_take.h"
+#include "core/editing/ricerca.h"
+#include "core/editing/slot_commands.h"
+#include "core/editing/slot_take.h"
 #include "outcome_json.h"
 #include "search_cli.h"
 #include "verbs.h"

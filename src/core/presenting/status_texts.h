@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/dictionary/crossing_trial.h"
-#include "core/dictionary/search_outcome.h"
+#include "core/editing/search_outcome.h"
 
 namespace quirvo {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/dictionary/crossing_trial.h"
-#include "core/dictionary/search_outcome.h"
+#include "core/editing/search_outcome.h"
 #include "core/presenting/window_effects.h"
 
 namespace quirvo {

@@ -2,8 +2,8 @@
 
 #include <QPushButton>
 
-#include "core/dictionary/ricerca.h"
-#include "core/dictionary/slot_commands.h"
+#include "core/editing/ricerca.h"
+#include "core/editing/slot_commands.h"
 #include "core/presenting/search_texts.h"
 #include "core/presenting/window_presenter.h"
 #include "gui/app/main_window.h"

@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-#include "core/dictionary/search_outcome.h"
+#include "core/editing/search_outcome.h"
 
 namespace quirvo {
 

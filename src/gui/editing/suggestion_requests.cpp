@@ -4,8 +4,8 @@
 #include <QListWidget>
 
 #include "core/dictionary/crossing_trial.h"
-#include "core/dictionary/ricerca.h"
-#include "core/dictionary/slot_take.h"
+#include "core/editing/ricerca.h"
+#include "core/editing/slot_take.h"
 #include "core/grid/cell_codes.h"
 #include "core/presenting/search_texts.h"
 #include "core/presenting/status_texts.h"

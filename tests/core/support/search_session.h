@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "core/dictionary/slot_take.h"
+#include "core/editing/slot_take.h"
 #include "core/session.h"
 #include "dictionary_builders.h"
 

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "core/dictionary/crossing_trial.h"
-#include "core/dictionary/search_outcome.h"
+#include "core/editing/search_outcome.h"
 #include "core/presenting/window_presenter.h"
 
 namespace quirvo::testing {

@@ -1,4 +1,4 @@
-#include "core/dictionary/slot_take.h"
+#include "core/editing/slot_take.h"
 
 #include <gtest/gtest.h>
 

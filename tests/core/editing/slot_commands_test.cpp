@@ -1,4 +1,4 @@
-#include "core/dictionary/slot_commands.h"
+#include "core/editing/slot_commands.h"
 
 #include <gtest/gtest.h>
 

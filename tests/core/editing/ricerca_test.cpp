@@ -1,4 +1,4 @@
-#include "core/dictionary/ricerca.h"
+#include "core/editing/ricerca.h"
 
 #include <gtest/gtest.h>
 

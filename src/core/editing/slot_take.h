@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/common/progress.h"
-#include "core/dictionary/search_outcome.h"
+#include "core/editing/search_outcome.h"
 #include "core/editing/drag_cut.h"
 #include "core/editing/editor_state.h"
 #include "core/grid/grid.h"

@@ -1,8 +1,8 @@
-#include "core/dictionary/slot_take.h"
+#include "core/editing/slot_take.h"
 
 #include <algorithm>
 
-#include "core/dictionary/ricerca.h"
+#include "core/editing/ricerca.h"
 #include "core/grid/slot.h"
 
 namespace quirvo {

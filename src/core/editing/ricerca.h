@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/common/progress.h"
-#include "core/dictionary/search_outcome.h"
-#include "core/dictionary/slot_work.h"
+#include "core/editing/search_outcome.h"
+#include "core/editing/slot_work.h"
 #include "core/session.h"
 
 namespace quirvo {

@@ -1,6 +1,6 @@
-#include "core/dictionary/slot_commands.h"
+#include "core/editing/slot_commands.h"
 
-#include "core/dictionary/ricerca.h"
+#include "core/editing/ricerca.h"
 
 namespace quirvo {
 
