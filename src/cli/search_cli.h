@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/session.h"
+#include "core/dictionary/lexicon_state.h"
 
 namespace quirvo::cli {
 

@@ -6,9 +6,8 @@
 #include <vector>
 
 #include "core/common/progress.h"
-#include "core/editing/editor_state.h"
 #include "core/grid/grid.h"
-#include "core/session.h"
+#include "core/dictionary/lexicon.h"
 
 namespace quirvo {
 
@@ -49,10 +48,5 @@ using LetterStarted = std::function<void(char letter)>;
 CrossingOutcome trialOnRuns(const Lexicon& lexicon, const DictMask& active, const std::string& across,
                             const std::string& down, bool vowelsOnly, bool accorcia, Progress& progress,
                             const LetterStarted& letterStarted = {});
-
-// The mode-6 click on the editor's current cell: checks the cell, outlines
-// it, takes the two runs into the slot bounds and runs the trial.
-CrossingOutcome crossingTrial(const Grid& grid, EditorState& editor, Outline& outline, const LexiconState& lexicon,
-                              bool vocali, Progress& progress, const LetterStarted& letterStarted = {});
 
 }  // namespace quirvo

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/common/progress.h"
+#include "core/dictionary/lexicon_state.h"
 #include "core/editing/search_outcome.h"
 #include "core/editing/slot_work.h"
-#include "core/session.h"
 
 namespace quirvo {
 

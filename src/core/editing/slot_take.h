@@ -1,11 +1,11 @@
 #pragma once
 
 #include "core/common/progress.h"
-#include "core/editing/search_outcome.h"
+#include "core/dictionary/lexicon_state.h"
 #include "core/editing/drag_cut.h"
 #include "core/editing/editor_state.h"
+#include "core/editing/search_outcome.h"
 #include "core/grid/grid.h"
-#include "core/session.h"
 
 namespace quirvo {
 

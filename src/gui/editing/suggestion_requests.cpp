@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QListWidget>
 
-#include "core/dictionary/crossing_trial.h"
+#include "core/editing/crossing_take.h"
 #include "core/editing/ricerca.h"
 #include "core/editing/slot_take.h"
 #include "core/grid/cell_codes.h"

@@ -1,4 +1,6 @@
 #include "core/dictionary/crossing_trial.h"
+#include "core/editing/crossing_take.h"
+#include "core/session.h"
 
 #include <gtest/gtest.h>
 
