@@ -1,7 +1,17 @@
 #include <QAction>
+#include <QDir>
 #include <QTest>
+#include <QTreeWidget>
 
+#include <QFileDialog>
+
+#include "gui/app/status_panels.h"
 #include "gui/display/grid_view.h"
+#include "gui/files/file_chooser.h"
+#include "gui/files/size_dialog.h"
+#include "gui/publish/page_dialog.h"
+#include "gui/publish/publish_commands.h"
+#include "support/document_helpers.h"
 #include "support/grid_input.h"
 #include "support/test_window.h"
 
@@ -25,7 +35,11 @@ const Qt::KeyboardModifiers CTRL = Qt::ControlModifier;
 const Qt::KeyboardModifiers ALT = Qt::AltModifier;
 const Qt::KeyboardModifiers CTRL_SHIFT = Qt::ControlModifier | Qt::ShiftModifier;
 
+// Keys reach the active window only: a click may have left none active
+// offscreen, so the window is made active first.
 void press(QWidget* on, const Delivery& d) {
+    on->window()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(on->window()));
     QTest::sendKeyEvent(QTest::Press, on, d.key, d.text, d.mods);
     QTest::sendKeyEvent(QTest::Release, on, d.key, d.text, d.mods);
 }
@@ -44,6 +58,11 @@ const Delivery COMMAND_LETTERS[] = {
     {"us", "Alt+Space", Qt::Key_Space, ALT, " "},
     {"it", "AltGr+E", Qt::Key(0x20AC), Qt::GroupSwitchModifier, QString(QChar(0x20AC))},
 };
+
+Delivery ctrl(const char* layout, Qt::Key key, const char* name, bool shift = false) {
+    const QChar control(key - Qt::Key_A + 1);
+    return {layout, name, key, shift ? CTRL_SHIFT : CTRL, QString(control)};
+}
 
 }  // namespace
 
@@ -71,6 +90,99 @@ private slots:
         QCOMPARE(w->session().gridModified, int16_t(0));
         press(w->peri(), {"it", "E", Qt::Key_E, Qt::NoModifier, "e"});
         QCOMPARE(gridRows(*w)[0], QString("AECD"));
+    }
+
+    // Saving and the walks through the history by key, as the menu item and
+    // the toolbar buttons do them; nothing at all while a search runs.
+    void saveUndoAndRedoByKey() {
+        TestWindow w;
+        QVERIFY(w.waitLoaded());
+        newGridByDialog(*w, "2", "4");
+        clickToolbar(*w, "a3");
+        clickCell(*w, 0, 0);
+        typeOnGrid(*w, "ab");
+        press(w->peri(), ctrl("us", Qt::Key_S, "Ctrl+Shift+S", true));
+        QVERIFY(w->controllers().documentFlow().form0b());
+        typeInChooser(*w, "tasti");
+        const QString path = QDir(w.programFolder()).filePath("tasti.qrv");
+        QCOMPARE(fileBytes(path), QByteArray("2,4\r\n\"AB??\"\r\n\"????\"\r\n"));
+
+        for (const char* layout : {"it", "us"}) {
+            const QString written = QString("AB%1?").arg(layout[0] == 'i' ? 'C' : 'D');
+            typeOnGrid(*w, written.mid(2, 1));
+            press(w->peri(), ctrl(layout, Qt::Key_S, "Ctrl+S"));
+            QCOMPARE(fileBytes(path), QByteArray("2,4\r\n\"") + written.toLatin1() + "\"\r\n\"????\"\r\n");
+            QCOMPARE(w->session().gridModified, int16_t(0));
+            press(w->peri(), ctrl(layout, Qt::Key_Z, "Ctrl+Z"));
+            QCOMPARE(gridRows(*w)[0], QString("AB??"));
+            press(w->peri(), ctrl(layout, Qt::Key_Y, "Ctrl+Y"));
+            QCOMPARE(gridRows(*w)[0], written);
+            press(w->peri(), ctrl(layout, Qt::Key_Z, "Ctrl+Z"));
+            press(w->peri(), ctrl(layout, Qt::Key_Z, "Ctrl+Shift+Z", true));
+            QCOMPARE(gridRows(*w)[0], written);
+            press(w->peri(), ctrl(layout, Qt::Key_Z, "Ctrl+Z"));
+            QCOMPARE(w->stb1()->text(2), QString(" Annullo n. 3 "));
+            clickCell(*w, 0, 2);
+        }
+
+        w->session().busyLevel = 2;
+        for (Qt::Key key : {Qt::Key_Z, Qt::Key_Y, Qt::Key_S, Qt::Key_N, Qt::Key_O, Qt::Key_P, Qt::Key_E})
+            press(w->peri(), ctrl("it", key, "busy"));
+        w->session().busyLevel = 0;
+        QCOMPARE(gridRows(*w)[0], QString("AB??"));
+        QCOMPARE(fileBytes(path), QByteArray("2,4\r\n\"ABD?\"\r\n\"????\"\r\n"));
+        QVERIFY(!w->controllers().documentFlow().form0a() && !w->controllers().documentFlow().form0c());
+        QVERIFY(!w->controllers().publish().pageDialog() && !w->controllers().publish().fileDialog());
+    }
+
+    // In the definitions panel the undo key takes back a definition; on the
+    // grid, a letter.
+    void undoKeyFollowsTheFocus() {
+        TestWindow w;
+        QVERIFY(w.waitLoaded());
+        newGridByDialog(*w, "2", "3");
+        clickToolbar(*w, "a3");
+        clickCell(*w, 0, 0);
+        typeOnGrid(*w, "re");
+        w->menuItem("VediDefinizioni")->trigger();
+        auto* list = w->findChild<QTreeWidget*>("ElencoDefinizioni");
+        list->setCurrentItem(list->topLevelItem(0)->child(0));
+        list->currentItem()->setText(2, "Sovrano");
+        QCOMPARE(w->session().definitions.attached().size(), size_t(1));
+        const Delivery undo = ctrl("it", Qt::Key_Z, "Ctrl+Z");
+        list->setFocus();
+        press(list, undo);
+        QVERIFY(w->session().definitions.empty());
+        QCOMPARE(gridRows(*w)[0], QString("RE?"));
+        w->peri()->setFocus();
+        press(w->peri(), undo);
+        QCOMPARE(gridRows(*w)[0], QString("R??"));
+    }
+
+    // Each File key opens what its menu item opens.
+    void fileKeysOpenTheirWindows() {
+        TestWindow w;
+        QVERIFY(w.waitLoaded());
+        w.createGrid(2, 2);
+        DocumentFlow& flow = w->controllers().documentFlow();
+        PublishCommands& publish = w->controllers().publish();
+        const struct {
+            Qt::Key key;
+            std::function<QWidget*()> opened;
+        } rows[] = {
+            {Qt::Key_N, [&] { return static_cast<QWidget*>(flow.form0a()); }},
+            {Qt::Key_O, [&] { return flow.form0b() && flow.form0b()->mode() == ChooserMode::Open ? flow.form0b() : nullptr; }},
+            {Qt::Key_P, [&] { return static_cast<QWidget*>(publish.pageDialog()); }},
+            {Qt::Key_E, [&] { return static_cast<QWidget*>(publish.fileDialog()); }},
+        };
+        for (const char* layout : {"it", "us"}) {
+            for (const auto& row : rows) {
+                press(w->peri(), ctrl(layout, row.key, "File"));
+                QWidget* opened = row.opened();
+                QVERIFY2(opened, qPrintable(QString("%1 Ctrl+%2").arg(layout).arg(QChar(row.key))));
+                opened->close();
+            }
+        }
     }
 };
 

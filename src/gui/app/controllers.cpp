@@ -1,5 +1,6 @@
 #include "gui/app/controllers.h"
 
+#include "gui/app/standard_shortcuts.h"
 #include "gui/definitions/definitions_editor.h"
 #include "gui/definitions/definitions_panel.h"
 #include "gui/dictionary/dictionary_activation.h"
@@ -40,6 +41,7 @@ Controllers::Controllers(MainWindow& window)
       shading_(std::make_unique<SuggestionShading>(window, wordTables_, *check_)),
       fill_(std::make_unique<FillCommands>(window, wordTables_, *history_)) {
     new DefinitionsPanel(window, *definitions_);  // a dock of the window, which owns it
+    new StandardShortcuts(window);                // over the menus and the panel above
 }
 
 Controllers::~Controllers() = default;
