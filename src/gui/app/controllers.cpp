@@ -1,5 +1,6 @@
 #include "gui/app/controllers.h"
 
+#include "gui/app/settings_keeper.h"
 #include "gui/app/standard_shortcuts.h"
 #include "gui/definitions/definitions_editor.h"
 #include "gui/definitions/definitions_panel.h"
@@ -18,6 +19,8 @@
 #include "gui/fill/live_check.h"
 #include "gui/fill/suggestion_shading.h"
 #include "gui/publish/publish_commands.h"
+#include "gui/recovery/recovery_dialog.h"
+#include "gui/recovery/recovery_keeper.h"
 #include "gui/tools/test_tools.h"
 
 namespace quirvo {
@@ -39,9 +42,13 @@ Controllers::Controllers(MainWindow& window)
       definitions_(std::make_unique<DefinitionsEditor>(window)),
       check_(std::make_unique<LiveCheck>(window, wordTables_)),
       shading_(std::make_unique<SuggestionShading>(window, wordTables_, *check_)),
-      fill_(std::make_unique<FillCommands>(window, wordTables_, *history_)) {
+      fill_(std::make_unique<FillCommands>(window, wordTables_, *history_)),
+      recovery_(std::make_unique<RecoveryKeeper>(window, *documentFlow_, *definitions_, *fill_)) {
     new DefinitionsPanel(window, *definitions_);  // a dock of the window, which owns it
-    new StandardShortcuts(window);                // over the menus and the panel above
+    shortcuts_ = std::make_unique<StandardShortcuts>(window);
+    settings_ = std::make_unique<SettingsKeeper>(window, *documentFlow_);
+    QObject::connect(loading_.get(), &DictionaryLoading::loaded, recovery_.get(),
+                     [&window, this] { RecoveryDialog::offer(window, *documentFlow_, *recovery_); });
 }
 
 Controllers::~Controllers() = default;

@@ -12,7 +12,7 @@ namespace {
 // Numeric help contexts and their pages; 1000 is the contents, which also
 // stands in for a context without a page of its own.
 QUrl pageFor(int context) {
-    static const std::map<int, QString> pages = {{1000, "indice.html"}};
+    static const std::map<int, QString> pages = {{HELP_CONTENTS, "indice.html"}, {HELP_RECOVERY, "recupero.html"}};
     const auto it = pages.find(context);
     return QUrl("qrc:/help/" + (it == pages.end() ? QString("indice.html") : it->second));
 }

@@ -4,6 +4,10 @@
 
 namespace quirvo {
 
+// Help contexts with a page of their own.
+inline constexpr int HELP_CONTENTS = 1000;
+inline constexpr int HELP_RECOVERY = 1100;
+
 // The Italian help pages of one main window; F1 opens them at the window's
 // current help context.
 class HelpWindow : public QTextBrowser {

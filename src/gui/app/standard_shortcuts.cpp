@@ -16,7 +16,7 @@ const QList<QKeySequence> REDO_KEYS = {QKeySequence(Qt::CTRL | Qt::Key_Y),
 
 }  // namespace
 
-StandardShortcuts::StandardShortcuts(MainWindow& window) : QObject(&window), w_(window) {
+StandardShortcuts::StandardShortcuts(MainWindow& window) : w_(window) {
     const std::pair<const char*, QKeySequence> items[] = {
         {"Nuovo", QKeySequence(Qt::CTRL | Qt::Key_N)},
         {"Apri", QKeySequence(Qt::CTRL | Qt::Key_O)},

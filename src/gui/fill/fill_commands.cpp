@@ -9,6 +9,7 @@
 #include "core/grid/change_history.h"
 #include "gui/app/main_window.h"
 #include "gui/app/status_panels.h"
+#include "gui/app/user_settings.h"
 #include "gui/editing/editing_display.h"
 #include "gui/editing/history_commands.h"
 #include "gui/fill/fill_settings_dialog.h"
@@ -63,6 +64,7 @@ FillCommands::FillCommands(MainWindow& window, WordTableSource& tables, HistoryC
     : w_(window),
       tables_(tables),
       history_(history),
+      settings_(UserSettings().fill()),
       shared_(std::make_shared<Shared>()),
       job_([this](Answer answer) { finished(std::move(answer)); }) {
     connect(w_.menuItem("Riempi"), &QAction::triggered, this, &FillCommands::Riempi_Click);
@@ -126,7 +128,10 @@ void FillCommands::RiempiParola_Click() {
 }
 
 void FillCommands::OpzioniRiempi_Click() {
-    if (!dialog_) dialog_ = new FillSettingsDialog(settings_, *w_.session().lexicon, &w_);
+    if (!dialog_) {
+        dialog_ = new FillSettingsDialog(settings_, *w_.session().lexicon, &w_);
+        connect(dialog_, &QDialog::accepted, this, [this] { UserSettings().setFill(settings_); });
+    }
     dialog_->show();
     dialog_->raise();
     dialog_->activateWindow();
@@ -193,6 +198,7 @@ void FillCommands::finished(Answer answer) {
         applyWord(*answer.slot, answer.words);
     else
         applyGrid(answer.result);
+    if (s.gridModified == 1) emit filled();
 }
 
 void FillCommands::applyGrid(const FillResult& result) {
