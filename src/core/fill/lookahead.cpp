@@ -4,6 +4,7 @@
 
 #include "core/dictionary/candidates.h"
 #include "core/editing/list_transfer.h"
+#include "core/fill/slot_domains.h"
 #include "core/grid/cell_codes.h"
 
 namespace quirvo {
@@ -14,8 +15,9 @@ namespace {
 // meets it, computed once per crossing.
 class CrossingLetters {
 public:
-    CrossingLetters(const WordTable& table, DictMask active, const Grid& grid, Direction crossing)
-        : table_(table), active_(active), grid_(grid), crossing_(crossing) {}
+    CrossingLetters(const WordTable& table, DictMask active, const WordRules* rules, const Grid& grid,
+                    Direction crossing)
+        : table_(table), active_(active), rules_(rules), grid_(grid), crossing_(crossing) {}
 
     // Whether the letter may stand at the empty cell (row, col).
     bool allows(int row, int col, char letter) {
@@ -29,11 +31,14 @@ private:
     uint32_t lettersAt(int row, int col) const {
         const std::optional<Slot> slot = slotAt(grid_, row, col, crossing_);
         if (!slot) return ~0u;  // no crossing word to spoil
-        return candidates(table_, slot->pattern(grid_), active_).letters[size_t(slot->indexOf(row, col))];
+        const int at = slot->indexOf(row, col);
+        if (rules_) return patternDomain(table_, slot->pattern(grid_), active_, rules_).letters(at);
+        return candidates(table_, slot->pattern(grid_), active_).letters[size_t(at)];
     }
 
     const WordTable& table_;
     DictMask active_;
+    const WordRules* rules_;
     const Grid& grid_;
     Direction crossing_;
     std::map<std::pair<int, int>, uint32_t> bits_;
@@ -64,10 +69,10 @@ std::vector<std::string> wordsOfLine(const std::string& offered) {
 
 std::vector<bool> deadListLines(const WordTable& table, DictMask active, const Grid& grid, const ListPlace& place,
                                 const std::vector<std::string>& lines, int workMode,
-                                const std::atomic<bool>* stop) {
+                                const std::atomic<bool>* stop, const WordRules* rules) {
     std::vector<bool> dead(lines.size(), false);
     const Direction crossing = place.direction == Direction::Across ? Direction::Down : Direction::Across;
-    CrossingLetters letters(table, active, grid, crossing);
+    CrossingLetters letters(table, active, rules, grid, crossing);
     for (size_t i = 0; i < lines.size(); ++i) {
         if (stop && stop->load(std::memory_order_relaxed)) break;
         const std::optional<std::string> offered = offeredText(lines[i], workMode);
@@ -78,6 +83,22 @@ std::vector<bool> deadListLines(const WordTable& table, DictMask active, const G
         dead[i] = all;
     }
     return dead;
+}
+
+std::vector<bool> refusedListLines(const WordRules& rules, const std::vector<std::string>& lines, int workMode) {
+    const WordTable& table = rules.facts().table();
+    std::vector<bool> refused(lines.size(), false);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const std::optional<std::string> offered = offeredText(lines[i], workMode);
+        if (!offered || offered->empty()) continue;
+        bool all = true;
+        for (const std::string& word : wordsOfLine(*offered)) {
+            const uint32_t at = table.find(word);
+            all = all && at != WordTable::NOT_FOUND && !rules.accepts(int(word.size()), at);
+        }
+        refused[i] = all;
+    }
+    return refused;
 }
 
 }  // namespace quirvo

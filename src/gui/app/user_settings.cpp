@@ -1,6 +1,7 @@
 #include "gui/app/user_settings.h"
 
 #include <QSettings>
+#include <algorithm>
 #include <QStandardPaths>
 
 namespace quirvo {
@@ -34,6 +35,11 @@ int UserSettings::number(const QString& key, int fallback, int min, int max) con
     return ok && value >= min && value <= max ? value : fallback;
 }
 
+int UserSettings::choice(const QString& key, int fallback, std::initializer_list<int> allowed) const {
+    const int value = number(key, fallback, std::min(allowed), std::max(allowed));
+    return std::find(allowed.begin(), allowed.end(), value) != allowed.end() ? value : fallback;
+}
+
 // One line a field, read and written.
 FillSettings UserSettings::fill() const {
     FillSettings f;
@@ -41,6 +47,9 @@ FillSettings UserSettings::fill() const {
     f.improve = flag("riempimento/migliora", f.improve);
     for (int slot = 1; slot <= SEARCHABLE_SLOTS; ++slot)
         f.allowed[slot] = flag(QStringLiteral("riempimento/dizionario%1").arg(slot), f.allowed[slot]);
+    f.rules = flag("riempimento/regole", f.rules);
+    f.minFamiliarity = choice("riempimento/familiarita", f.minFamiliarity,
+                              {FAMILIARITY_ALL, FAMILIARITY_COMMON, FAMILIARITY_VERY_COMMON});
     return f;
 }
 
@@ -49,6 +58,8 @@ void UserSettings::setFill(const FillSettings& f) {
     s_->setValue("riempimento/migliora", f.improve);
     for (int slot = 1; slot <= SEARCHABLE_SLOTS; ++slot)
         s_->setValue(QStringLiteral("riempimento/dizionario%1").arg(slot), f.allowed[slot]);
+    s_->setValue("riempimento/regole", f.rules);
+    s_->setValue("riempimento/familiarita", f.minFamiliarity);
 }
 
 bool UserSettings::liveCheck() const { return flag("controllo/attivo", true); }

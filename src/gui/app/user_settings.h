@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <initializer_list>
 #include <memory>
 
 #include "gui/fill/fill_settings.h"
@@ -39,6 +40,7 @@ public:
 private:
     bool flag(const QString& key, bool fallback) const;
     int number(const QString& key, int fallback, int min, int max) const;
+    int choice(const QString& key, int fallback, std::initializer_list<int> allowed) const;
 
     std::unique_ptr<QSettings> s_;
 };
