@@ -100,7 +100,7 @@ void DocumentFlow::Salva_Click() {
         return;
     }
     w_.menuItem("Salvacome")->setEnabled(true);
-    markSaved();
+    markUnmodified();
 }
 
 void DocumentFlow::Salvacome_Click() {
@@ -253,7 +253,7 @@ bool DocumentFlow::saveChosen(const QString& chosenPath) {
 }
 
 void DocumentFlow::commonEnd() {
-    markSaved();
+    markUnmodified();
     consent_.reset();
     s_.saveAsPending = 0;
     w_.setCaptionFile(q(s_.filePath));
@@ -277,7 +277,7 @@ void DocumentFlow::commonEnd() {
 // is no slot under work, since what the slot buttons would search belonged
 // to the grid that has gone.
 void DocumentFlow::gridReplaced() {
-    markSaved();
+    markUnmodified();
     consent_.reset();
     s_.slot = SlotState{};
     s_.curRow = 0;
@@ -347,7 +347,7 @@ void DocumentFlow::reportSaveFailure(const QString& path, const QString& error, 
                 QMessageBox::Warning);
 }
 
-void DocumentFlow::markSaved() {
+void DocumentFlow::markUnmodified() {
     s_.gridModified = 0;
     emit modifiedCleared();
 }

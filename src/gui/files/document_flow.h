@@ -82,7 +82,7 @@ private:
     bool refuseWhileModified(QWidget* over);
     void reportSaveFailure(const QString& path, const QString& error, QWidget* over);
     void setSaveCommands(bool salva, bool salvacome);
-    void markSaved();
+    void markUnmodified();
 
     MainWindow& w_;
     Session& s_;

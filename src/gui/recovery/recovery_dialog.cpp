@@ -58,7 +58,7 @@ RecoveryDialog::RecoveryDialog(MainWindow& window, DocumentFlow& flow, RecoveryK
     intro->setWordWrap(true);
     list_ = new QTreeWidget(this);
     list_->setObjectName("Copie");
-    list_->setHeaderLabels({"Schema", "Copia delle"});
+    list_->setHeaderLabels({"Schema", "Ora della copia"});
     list_->setRootIsDecorated(false);
     list_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     for (const Left& l : left_) list_->addTopLevelItem(lineFor(l.copy));

@@ -45,21 +45,19 @@ void RecoveryKeeper::writeNow() {
     if (!slot_) return;
     const std::string bytes =
         writeRecoveryFile(s.filePath, QDateTime::currentSecsSinceEpoch(), s.grid, s.definitions);
-    submit([slot = slot_, bytes = QByteArray::fromStdString(bytes)] { slot->write(bytes); });
+    pool_.start([slot = slot_, bytes = QByteArray::fromStdString(bytes)] { slot->write(bytes); });
 }
 
 // The lock goes with the last owner of the slot, after the copy.
 void RecoveryKeeper::discard() {
     timer_->stop();
     if (!slot_) return;
-    submit([slot = std::move(slot_)] { slot->removeCopy(); });
+    pool_.start([slot = std::move(slot_)] { slot->removeCopy(); });
 }
 
 void RecoveryKeeper::end() {
     discard();
     pool_.waitForDone();
 }
-
-void RecoveryKeeper::submit(std::function<void()> job) { pool_.start(std::move(job)); }
 
 }  // namespace quirvo

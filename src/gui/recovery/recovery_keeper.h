@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <QThreadPool>
-#include <functional>
 #include <memory>
 
 class QTimer;
@@ -41,7 +40,6 @@ private:
     void discard();
     // The program ends cleanly: the copy goes before this returns.
     void end();
-    void submit(std::function<void()> job);
 
     MainWindow& w_;
     QTimer* timer_;
