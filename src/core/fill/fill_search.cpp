@@ -32,6 +32,7 @@ FillSearch::FillSearch(const SlotGraph& graph, Propagator& propagator, const Fil
 bool FillSearch::interrupted() {
     if (stopped_ || timedOut_) return true;
     if (options_.stop && options_.stop->load(std::memory_order_relaxed)) return stopped_ = true;
+    if (options_.failureLimit > 0 && totalFails_ >= options_.failureLimit) return stopped_ = true;
     const Clock::time_point now = Clock::now();
     if (now >= deadline_) return timedOut_ = true;
     if (options_.progress && now >= nextReport_) {
@@ -93,6 +94,7 @@ FillSearch::Step FillSearch::dfs() {
             if (propagator_.failedSlot() >= 0) weight_[size_t(propagator_.failedSlot())] += 1;
         }
         propagator_.popLevel();
+        ++totalFails_;
         if (++fails_ > failLimit_ || interrupted()) return Step::Abort;
     }
     return Step::Exhausted;
