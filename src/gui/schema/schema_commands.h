@@ -32,7 +32,6 @@ public:
 
     void GeneraSchema_Click();
     bool running() const { return job_.running(); }
-    SchemaDialog* dialog() const { return dialog_; }
 
 private:
     struct Answer {
