@@ -8,6 +8,7 @@
 #include "gui/app/main_window.h"
 #include "gui/app/status_panels.h"
 #include "gui/editing/history_commands.h"
+#include "gui/fill/banned_words.h"
 #include "gui/fill/fill_settings_dialog.h"
 
 namespace quirvo {
@@ -51,6 +52,7 @@ FillCommands::FillCommands(MainWindow& window, WordTableSource& tables, HistoryC
     connect(w_.menuItem("RiempiParola"), &QAction::triggered, this, &FillCommands::RiempiParola_Click);
     connect(w_.menuItem("OpzioniRiempi"), &QAction::triggered, this, &FillCommands::OpzioniRiempi_Click);
     busy_ = new WorkerBusy(w_, [this] { stop(); });
+    tables_.setEditorRules(editorRules());
     progressTimer_ = new QTimer(this);
     progressTimer_->setInterval(PROGRESS_MS);
     connect(progressTimer_, &QTimer::timeout, this, &FillCommands::showProgress);
@@ -98,8 +100,15 @@ void FillCommands::RiempiParola_Click() {
         });
 }
 
+EditorRules FillCommands::editorRules() const {
+    return {settings_.rules, settings_.minFamiliarity, settings_.rules ? readBannedWords() : std::vector<std::string>{}};
+}
+
 void FillCommands::OpzioniRiempi_Click() {
-    if (!dialog_) dialog_ = new FillSettingsDialog(settings_, *w_.session().lexicon, &w_);
+    if (!dialog_) {
+        dialog_ = new FillSettingsDialog(settings_, *w_.session().lexicon, &w_);
+        connect(dialog_, &QDialog::accepted, this, [this] { tables_.setEditorRules(editorRules()); });
+    }
     dialog_->show();
     dialog_->raise();
     dialog_->activateWindow();
@@ -107,11 +116,13 @@ void FillCommands::OpzioniRiempi_Click() {
 
 void FillCommands::run(const QString& runningText, Work work) {
     const std::shared_future<WordTableSource::Table> table = tables_.table(w_.session().lexicon);
+    const std::shared_future<WordTableSource::Rules> rules = tables_.rules(w_.session().lexicon);
     busy_->begin(runningText);
     progress_->forget();
     progressTimer_->start();
-    job_.start([table, options = engineOptions(), progress = progress_, work](const std::atomic<bool>& stop) {
+    job_.start([table, rules, options = engineOptions(), progress = progress_, work](const std::atomic<bool>& stop) {
         FillOptions o = options;
+        o.rules = rules.get();
         o.stop = &stop;
         o.progress = [progress](const FillProgress& p) { progress->post(p); };
         return work(*table.get(), o);

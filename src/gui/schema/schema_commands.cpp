@@ -11,6 +11,7 @@
 #include "gui/display/grid_view.h"
 #include "gui/editing/history_commands.h"
 #include "gui/files/document_flow.h"
+#include "gui/fill/banned_words.h"
 #include "gui/fill/worker_busy.h"
 #include "gui/schema/schema_dialog.h"
 
@@ -91,19 +92,25 @@ void SchemaCommands::generate() {
     options.seconds = settings_.seconds;
     options.seed = QRandomGenerator::global()->generate64();
     options.count = PROPOSALS;
+    // The setter's rules as the fill options set them, on even where the
+    // fill has them off.
     const bool rules = settings_.rules && s.lexicon->hasFacts();
+    const bool fillRules = tables_.editorRules().on;
+    const std::shared_future<WordTableSource::Rules> shared = rules && fillRules ? tables_.rules(s.lexicon) : std::shared_future<WordTableSource::Rules>();
+    const EditorRules own{true, tables_.editorRules().minFamiliarity, rules && !fillRules ? readBannedWords() : std::vector<std::string>{}};
     const std::shared_future<WordTableSource::Table> table = tables_.table(s.lexicon);
     busy_->begin(" schema libero in corso ... ");
     progress_->forget();
     progressTimer_->start();
     dialog_->setRunning(true);
-    job_.start([table, lexicon = s.lexicon, rules, start, options, fromCurrent,
+    job_.start([table, lexicon = s.lexicon, rules, shared, own, start, options, fromCurrent,
                 progress = progress_](const std::atomic<bool>& stop) {
         SchemaOptions o = options;
         o.stop = &stop;
         o.progress = [progress](const SchemaProgress& p) { progress->post(p); };
         const WordTable& words = *table.get();
-        if (rules) o.rules = std::make_shared<const WordRules>(*lexicon->facts(), EditorRules{true, FAMILIARITY_ALL, {}});
+        if (shared.valid()) o.rules = shared.get();
+        else if (rules) o.rules = std::make_shared<const WordRules>(*lexicon->facts(), own);
         return Answer{generateSchema(words, start, o), fromCurrent};
     });
 }
