@@ -23,10 +23,15 @@ constexpr int FIRST_TRIES_PER_STEP = 3;
 // How far around the runs through a changed cell the letters may be
 // cleared; each move takes a reach up to this at random.
 constexpr int MAX_REACH = 3;
-// The share of moves that shift a black cell rather than take one away,
-// in percent, and how many black cells compete to be taken away.
+// The share of moves, in percent, that shift a black cell or look for
+// cheaper words rather than take a black cell away, and how many black
+// cells compete to be taken away.
 constexpr int SHIFT_PERCENT = 20;
+constexpr int POLISH_PERCENT = 10;
 constexpr int TOURNAMENT = 3;
+// After this many attempts without a black cell less, the search starts
+// again from a new first schema (the best found stay in the pool).
+constexpr long STALL_ATTEMPTS = 1500;
 
 }  // namespace
 
@@ -61,14 +66,16 @@ void SchemaSearch::report() {
     if (options_.progress) options_.progress(progress_);
 }
 
-std::optional<Schema> SchemaSearch::refill(const Grid& pattern, long failures) {
+std::optional<Schema> SchemaSearch::refill(const Grid& pattern, long failures, bool improve) {
     ++progress_.attempts;
+    ++sinceFewer_;
     FillOptions fillOptions;
     fillOptions.active = options_.active;
     fillOptions.rules = options_.rules;
     fillOptions.stop = options_.stop;
     fillOptions.seed = rng_();
     fillOptions.failureLimit = failures;
+    fillOptions.improve = improve;
     fillOptions.seconds = std::max(0.0, std::chrono::duration<double>(deadline_ - Clock::now()).count());
     const FillResult filled = fill(table_, pattern, fillOptions);
     if (filled.outcome != FillOutcome::Filled) return std::nullopt;
@@ -76,6 +83,7 @@ std::optional<Schema> SchemaSearch::refill(const Grid& pattern, long failures) {
 }
 
 void SchemaSearch::settle(const Schema& schema) {
+    if (!current_ || schema.black < current_->black) sinceFewer_ = 0;
     current_ = schema;
     if (schema.black > budget_) return;
     if (firstSeconds_ < 0) firstSeconds_ = std::chrono::duration<double>(Clock::now() - began_).count();
@@ -181,6 +189,20 @@ void SchemaSearch::shift(Cell black, int reach) {
         settle(*schema);
 }
 
+// Clears the letters around a white cell and fills them again as cheaply
+// as the fill engine can within its budget; the new words stand when they
+// cost less.
+void SchemaSearch::polish(int reach) {
+    const Grid& grid = current_->grid;
+    std::vector<Cell> whites;
+    for (int r = 0; r < grid.rowCount; ++r)
+        for (int c = 0; c < grid.colCount; ++c)
+            if (!grid.isBlack(r, c) && !isLetterCode(base_.cell(r, c))) whites.push_back({r, c});
+    if (whites.empty()) return;
+    const std::optional<Schema> schema = refill(cleared(grid, {whites[rng_() % whites.size()]}, reach), MOVE_FAILURES, true);
+    if (schema && schema->cost < current_->cost) settle(*schema);
+}
+
 // One round of moves: each black cell, easiest first, until one can go;
 // when none can, a few black cells shift instead. False when no black
 // cell is left to move.
@@ -188,7 +210,12 @@ bool SchemaSearch::improve() {
     const std::vector<Cell> blacks = movableBlacks();
     if (blacks.empty()) return false;
     const int reach = 1 + int(rng_() % MAX_REACH);
-    if (int(rng_() % 100) < SHIFT_PERCENT) {
+    const int roll = int(rng_() % 100);
+    if (roll < POLISH_PERCENT) {
+        polish(reach);
+        return true;
+    }
+    if (roll < POLISH_PERCENT + SHIFT_PERCENT) {
         shift(blacks[rng_() % blacks.size()], reach);
         return true;
     }
@@ -200,6 +227,7 @@ bool SchemaSearch::improve() {
 
 SchemaResult SchemaSearch::run() {
     while (!interrupted()) {
+        if (current_ && sinceFewer_ > STALL_ATTEMPTS) current_.reset();
         if (!current_) tryFirst();
         else finished_ = !improve();
     }

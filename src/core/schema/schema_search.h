@@ -30,12 +30,13 @@ public:
 private:
     bool interrupted();
     void report();
-    std::optional<Schema> refill(const Grid& pattern, long failures);
+    std::optional<Schema> refill(const Grid& pattern, long failures, bool improve = false);
     void settle(const Schema& schema);
     void tryFirst();
     bool improve();
     bool takeAway(Cell black, int reach);
     void shift(Cell black, int reach);
+    void polish(int reach);
     std::vector<Cell> movableBlacks() const;
     std::vector<Cell> easiestFirst(std::vector<Cell> blacks);
     Grid cleared(Grid grid, const std::vector<Cell>& changed, int reach) const;
@@ -47,6 +48,7 @@ private:
     std::mt19937_64 rng_;
     int budget_ = 0;
     int firstTries_ = 0;
+    long sinceFewer_ = 0;  // attempts since the current schema last lost a black cell
     std::optional<Schema> current_;
     SchemaPool pool_;
     SchemaProgress progress_;
