@@ -26,13 +26,12 @@
 #include <string>
 #include <vector>
 
-#include "core/dictionary/dictionary_loader.h"
-#include "core/dictionary/lexicon.h"
 #include "core/fill/fill.h"
 #include "core/fill/fill_cost.h"
 #include "core/schema/generate_schema.h"
 #include "core/schema/pattern_maker.h"
 #include "core/schema/schema_check.h"
+#include "default_lexicon.h"
 
 namespace {
 
@@ -46,30 +45,8 @@ Settings settings;
 
 // The default dictionaries and their facts, loaded once; the rules when
 // the facts are there.
-struct Defaults {
-    Defaults(DictionarySet loaded, std::shared_ptr<const FactsFile> facts)
-        : lexicon(std::move(loaded), std::move(facts)), table(lexicon.words()), active(activeMask(lexicon.dictionaries())) {
-        if (lexicon.facts()) rules = std::make_shared<const WordRules>(*lexicon.facts(), EditorRules{true, FAMILIARITY_ALL, {}});
-    }
-    const Lexicon lexicon;
-    const WordTable& table;
-    const DictMask active;
-    std::shared_ptr<const WordRules> rules;
-};
-
-const Defaults& defaults() {
-    static const Defaults* loaded = [] {
-        DictionarySet dicts;
-        Progress progress;
-        const LoadReport report = loadDictionaries(settings.folder, dicts, progress);
-        if (report.fatal) {
-            std::fprintf(stderr, "schema_bench: %s: %s\n", settings.folder.c_str(), report.fatalMessage.c_str());
-            std::exit(1);
-        }
-        FactsLoad facts = loadFacts(settings.folder);
-        if (!facts.file) std::fprintf(stderr, "schema_bench: %s: the rules are off\n", facts.warning.c_str());
-        return new Defaults(std::move(dicts), std::move(facts.file));
-    }();
+const bench::DefaultLexicon& defaults() {
+    static const bench::DefaultLexicon* loaded = bench::loadDefaultLexicon("schema_bench", settings.folder, FAMILIARITY_ALL);
     return *loaded;
 }
 
@@ -98,7 +75,7 @@ std::array<int, WORD_KINDS> kindsOf(const Grid& grid) {
 void registerSchema(int rows, int cols, uint64_t seed) {
     const std::string name = "schema/" + sizeName(rows, cols) + "/seed" + std::to_string(seed);
     benchmark::RegisterBenchmark(name.c_str(), [rows, cols, seed](benchmark::State& state) {
-        const Defaults& d = defaults();
+        const bench::DefaultLexicon& d = defaults();
         const Grid start = Grid::blank(rows, cols);
         SchemaOptions options;
         options.active = d.active;
@@ -147,7 +124,7 @@ Grid fixedPattern(int rows, int cols, double share, uint64_t seed) {
 void registerReference(int rows, int cols, uint64_t seed) {
     const std::string name = "reference/" + sizeName(rows, cols) + "/seed" + std::to_string(seed);
     benchmark::RegisterBenchmark(name.c_str(), [rows, cols, seed](benchmark::State& state) {
-        const Defaults& d = defaults();
+        const bench::DefaultLexicon& d = defaults();
         const Grid pattern = fixedPattern(rows, cols, 0.16, seed);
         FillOptions options;
         options.active = d.active;

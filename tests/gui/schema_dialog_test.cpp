@@ -4,14 +4,13 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
-#include <random>
-#include <set>
 
 #include "../core/support/small_words.h"
 #include "gui/app/status_panels.h"
 #include "gui/display/grid_view.h"
 #include "gui/schema/schema_dialog.h"
 #include "support/grid_input.h"
+#include "support/word_lists.h"
 #include "support/test_window.h"
 
 using namespace quirvo;
@@ -22,21 +21,6 @@ namespace {
 std::string smallWordList() {
     std::string text;
     for (const std::string& word : testing::smallWords()) text += word + "\r\n";
-    return text;
-}
-
-// Ten-letter words only: no schema of 10 x 10 can be made of them, so a
-// generation runs until it is stopped.
-std::string tenLetterWords() {
-    std::mt19937 rng(5);
-    std::set<std::string> words;
-    while (words.size() < 500) {
-        std::string word;
-        for (int i = 0; i < 10; ++i) word += char('A' + rng() % 26);
-        words.insert(word);
-    }
-    std::string text;
-    for (const std::string& word : words) text += word + "\r\n";
     return text;
 }
 
@@ -102,7 +86,7 @@ private slots:
 
     void stopByPanelOrEscapeKeepsTheGridAndClosingWaitsForTheWork() {
         for (const int way : {0, 1, 2}) {
-            TestWindow w(TestWindow::Files{{"base.diz", tenLetterWords()}});
+            TestWindow w(TestWindow::Files{{"base.diz", randomTenLetterWords()}});
             QVERIFY(w.waitLoaded());
             w.createGrid(10, 10);
             SchemaDialog* dialog = openDialog(w);

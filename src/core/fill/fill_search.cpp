@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/common/deadline.h"
 #include "core/fill/fill_cost.h"
 #include "core/fill/value_order.h"
 
@@ -22,7 +23,7 @@ FillSearch::FillSearch(const SlotGraph& graph, Propagator& propagator, const Fil
       propagator_(propagator),
       options_(options),
       start_(start),
-      deadline_(start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(options.seconds))),
+      deadline_(deadlineAfter(start, options.seconds)),
       nextReport_(start + REPORT_EVERY),
       rng_(options.seed),
       weight_(size_t(propagator.slotCount()), 1.0) {

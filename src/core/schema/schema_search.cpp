@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/common/deadline.h"
 #include "core/fill/fill.h"
 #include "core/grid/cell_codes.h"
 #include "core/grid/slot.h"
@@ -41,7 +42,7 @@ SchemaSearch::SchemaSearch(const WordTable& table, const Grid& base, const Schem
       base_(base),
       options_(options),
       began_(began),
-      deadline_(began + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(options.seconds))),
+      deadline_(deadlineAfter(began, options.seconds)),
       nextReport_(began + REPORT_EVERY),
       rng_(options.seed),
       budget_(blackBudget(base.rowCount, base.colCount, options.maxBlackShare)),

@@ -155,10 +155,16 @@ TEST(GenerateSchema, StopFlagAndTimeLimitAreHonoured) {
     result = generateSchema(table, start, options);
     EXPECT_EQ(result.outcome, SchemaOutcome::Stopped);
     EXPECT_EQ(result.progress.attempts, 0);
+    options.seconds = 1e12;  // far past what the clock can count
+    options.attempts = 20;
+    options.maxBlackShare = 0.3;
+    EXPECT_EQ(generateSchema(table, Grid::blank(5, 5), options).outcome, SchemaOutcome::Filled);
+    options.maxBlackShare = 1.0 / 6;
     // Raised while the work runs, the flag ends it long before its hour.
     stop = false;
     options.stop = &stop;
     options.seconds = 3600;
+    options.attempts = 0;
     int reports = 0;
     options.progress = [&](const SchemaProgress&) { stop = ++reports >= 2; };
     result = generateSchema(table, start, options);
