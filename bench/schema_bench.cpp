@@ -66,6 +66,15 @@ std::vector<Made> schemas, references;
 
 std::string sizeName(int rows, int cols) { return std::to_string(rows) + "x" + std::to_string(cols); }
 
+Made madeBy(int rows, int cols, uint64_t seed, bool found) {
+    Made made;
+    made.size = sizeName(rows, cols);
+    made.seed = seed;
+    made.cells = rows * cols;
+    made.found = found;
+    return made;
+}
+
 std::array<int, WORD_KINDS> kindsOf(const Grid& grid) {
     FillReport report;
     if (defaults().rules) judgeFill(*defaults().rules, grid, report);
@@ -85,7 +94,8 @@ void registerSchema(int rows, int cols, uint64_t seed) {
         for (auto _ : state) {
             const SchemaResult result = generateSchema(d.table, start, options);
             state.SetIterationTime(result.seconds);
-            Made made{sizeName(rows, cols), seed, rows * cols, !result.schemas.empty(), result.firstSeconds};
+            Made made = madeBy(rows, cols, seed, !result.schemas.empty());
+            made.firstSeconds = result.firstSeconds;
             made.attempts = result.progress.attempts;
             const SchemaDemands demands{d.active, d.rules.get(), options.symmetry, blackBudget(rows, cols, options.maxBlackShare)};
             for (const Schema& schema : result.schemas)
@@ -96,6 +106,7 @@ void registerSchema(int rows, int cols, uint64_t seed) {
             }
             state.SetLabel(made.found ? std::to_string(made.black) + " black" : "none");
             state.counters["first_s"] = made.firstSeconds;
+            state.counters["attempts"] = double(made.attempts);
             schemas.push_back(made);
         }
     })->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
@@ -134,7 +145,7 @@ void registerReference(int rows, int cols, uint64_t seed) {
         for (auto _ : state) {
             const FillResult result = fill(d.table, pattern, options);
             state.SetIterationTime(result.seconds);
-            Made made{sizeName(rows, cols), seed, rows * cols, result.outcome == FillOutcome::Filled};
+            Made made = madeBy(rows, cols, seed, result.outcome == FillOutcome::Filled);
             made.black = blackCount(pattern);
             if (made.found) {
                 made.firstSeconds = result.seconds;
