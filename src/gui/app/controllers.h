@@ -19,6 +19,7 @@ class MainWindow;
 class PublishCommands;
 class RecoveryKeeper;
 class ResultList;
+class SchemaCommands;
 class SearchCommands;
 class SettingsKeeper;
 class StandardShortcuts;
@@ -63,6 +64,7 @@ private:
     std::unique_ptr<LiveCheck> check_;
     std::unique_ptr<SuggestionShading> shading_;
     std::unique_ptr<FillCommands> fill_;
+    std::unique_ptr<SchemaCommands> schema_;
     std::unique_ptr<RecoveryKeeper> recovery_;
     // Over the menus and the definitions panel, made once those are.
     std::unique_ptr<StandardShortcuts> shortcuts_;

@@ -7,13 +7,11 @@
 #include "gui/app/main_window.h"
 #include "gui/definitions/definitions_editor.h"
 #include "gui/files/document_flow.h"
-#include "gui/fill/fill_commands.h"
 #include "gui/recovery/recovery_slot.h"
 
 namespace quirvo {
 
-RecoveryKeeper::RecoveryKeeper(MainWindow& window, DocumentFlow& documentFlow, DefinitionsEditor& definitions,
-                               FillCommands& fill)
+RecoveryKeeper::RecoveryKeeper(MainWindow& window, DocumentFlow& documentFlow, DefinitionsEditor& definitions)
     : w_(window), timer_(new QTimer(this)) {
     timer_->setSingleShot(true);
     timer_->setInterval(window.options().recoveryDelayMs);
@@ -21,7 +19,6 @@ RecoveryKeeper::RecoveryKeeper(MainWindow& window, DocumentFlow& documentFlow, D
     connect(timer_, &QTimer::timeout, this, &RecoveryKeeper::writeNow);
     connect(&window.document(), &GridDocument::cellsChanged, this, &RecoveryKeeper::changed);
     connect(&definitions, &DefinitionsEditor::changed, this, &RecoveryKeeper::changed);
-    connect(&fill, &FillCommands::filled, this, &RecoveryKeeper::writeNow);
     connect(&documentFlow, &DocumentFlow::modifiedCleared, this, &RecoveryKeeper::discard);
     connect(&documentFlow, &DocumentFlow::ending, this, &RecoveryKeeper::end);
 }

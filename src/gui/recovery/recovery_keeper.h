@@ -10,7 +10,6 @@ namespace quirvo {
 
 class DefinitionsEditor;
 class DocumentFlow;
-class FillCommands;
 class MainWindow;
 class RecoverySlot;
 
@@ -24,13 +23,13 @@ class RecoverySlot;
 class RecoveryKeeper : public QObject {
     Q_OBJECT
 public:
-    RecoveryKeeper(MainWindow& window, DocumentFlow& documentFlow, DefinitionsEditor& definitions,
-                   FillCommands& fill);
+    RecoveryKeeper(MainWindow& window, DocumentFlow& documentFlow, DefinitionsEditor& definitions);
     ~RecoveryKeeper() override;
 
     // Takes over a copy left by an earlier run: the next write replaces it.
     void adopt(std::unique_ptr<RecoverySlot> slot);
-    // Writes the copy now, when the document has unsaved changes.
+    // Writes the copy now, when the document has unsaved changes: after a
+    // fill, say, the work of minutes.
     void writeNow();
 
 private:
