@@ -7,6 +7,7 @@
 #include <mutex>
 
 #include "core/grid/change_history.h"
+#include "gui/app/help_window.h"
 #include "gui/app/main_window.h"
 #include "gui/app/status_panels.h"
 #include "gui/editing/editing_display.h"
@@ -68,6 +69,7 @@ FillCommands::FillCommands(MainWindow& window, WordTableSource& tables, HistoryC
     connect(w_.menuItem("Riempi"), &QAction::triggered, this, &FillCommands::Riempi_Click);
     connect(w_.menuItem("RiempiParola"), &QAction::triggered, this, &FillCommands::RiempiParola_Click);
     connect(w_.menuItem("OpzioniRiempi"), &QAction::triggered, this, &FillCommands::OpzioniRiempi_Click);
+    for (const char* item : {"Riempi", "RiempiParola", "OpzioniRiempi"}) setHelpPage(w_.menuItem(item), "riempimento.html");
     connect(w_.stb1(), &StatusPanels::panelClicked, this, [this](int panel) {
         if (panel == 2) stop();
     });

@@ -8,6 +8,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "gui/app/help_window.h"
+
 namespace quirvo {
 
 namespace {
@@ -21,6 +23,7 @@ FillSettingsDialog::FillSettingsDialog(FillSettings& options, const Lexicon& lex
     setObjectName("OpzioniRiempimento");
     setWindowTitle("Opzioni di Riempimento");
     setAttribute(Qt::WA_DeleteOnClose);
+    setHelpPage(this, "riempimento.html");
     auto* layout = new QVBoxLayout(this);
 
     auto* form = new QFormLayout;

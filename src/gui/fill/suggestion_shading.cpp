@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "core/fill/lookahead.h"
+#include "core/presenting/blocked_text.h"
 #include "gui/app/main_window.h"
 #include "gui/fill/live_check.h"
 
@@ -44,18 +45,27 @@ void SuggestionShading::listFilled() {
     }
     job_.start([table, active = s.activeDictionaries, grid = s.grid, place = placeOfList(s), lines,
                 bytes = std::move(bytes), mode = s.workMode](const std::atomic<bool>& stop) {
-        return Answer{lines, deadListLines(*table.get(), active, grid, place, bytes, mode, &stop)};
+        QStringList blocked;
+        for (const BlockedSlots& crossings : deadListLines(*table.get(), active, grid, place, bytes, mode, &stop))
+            blocked << QString::fromStdString(blockedSlotsText(grid, crossings));
+        return Answer{lines, blocked};
     });
 }
 
-// The list may have changed since the lines were read: only the same list is shaded.
+// The list may have changed since the lines were read: only the same list
+// is shaded. A grey line's own tool tip starts with the list's, which it
+// hides.
 void SuggestionShading::shade(const Answer& answer) {
     QListWidget* list = w_.lists();
     if (!check_.enabled() || list->count() != answer.lines.size()) return;
     for (int i = 0; i < list->count(); ++i)
         if (list->item(i)->text() != answer.lines[i]) return;
-    for (int i = 0; i < list->count(); ++i)
-        if (answer.dead[size_t(i)]) list->item(i)->setForeground(DEAD_LINE);
+    for (int i = 0; i < list->count(); ++i) {
+        if (answer.blocked[i].isEmpty()) continue;
+        list->item(i)->setForeground(DEAD_LINE);
+        list->item(i)->setToolTip(list->toolTip().isEmpty() ? answer.blocked[i]
+                                                             : list->toolTip() + "\n" + answer.blocked[i]);
+    }
 }
 
 }  // namespace quirvo

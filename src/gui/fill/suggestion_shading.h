@@ -14,8 +14,9 @@ class MainWindow;
 
 // Suggestions that look ahead: while the grid check is on, the lines of a
 // row or column result list that would leave a crossing slot with no word
-// turn grey. Only their colour changes; the lines, their order and what a
-// click transfers stay as they are.
+// turn grey, and their tool tip adds which slot that is. Only their colour
+// and tool tip change; the lines, their order and what a click transfers
+// stay as they are.
 class SuggestionShading : public QObject {
     Q_OBJECT
 public:
@@ -24,7 +25,7 @@ public:
 private:
     struct Answer {
         QStringList lines;
-        std::vector<bool> dead;
+        QStringList blocked;  // why each line is grey, empty for a live one
     };
     void listFilled();
     void shade(const Answer& answer);
