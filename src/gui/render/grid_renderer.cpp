@@ -30,9 +30,9 @@ GridPaintOptions GridPaintOptions::forPage(Page page, double cellHeight, const Q
     o.numberPoints = cellHeight * 0.3 * pointsPerUnit;
     o.numberOffset = {0.06, 0.03};
     if (page == Page::Solution) {
-        // The number must stay readable (7 pt in a 1 cm cell) beside a
+        // The number must stay readable (7.7 pt in a 1 cm cell) beside a
         // letter, which moves down below it and gives up a little size.
-        o.numberPoints = cellHeight * 0.25 * pointsPerUnit;
+        o.numberPoints = cellHeight * 0.27 * pointsPerUnit;
         o.letterPoints = cellHeight * 0.5 * pointsPerUnit;
         o.letterBox = QRectF(0, 0.3, 1, 0.7);
     }
