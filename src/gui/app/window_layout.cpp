@@ -124,7 +124,7 @@ void MainWindow::placeButtonRow(double topTwips) {
     const int narrowest = twips_.toPixelsX(1200);
     // However wide the docks, the central area keeps room for the row
     // with its heading above it.
-    const int rowRoom = fixedWidth - label1_->width() - gap + narrowest + gap + EDGE_PX;
+    const int rowRoom = fixedWidth - label1_->width() + narrowest + EDGE_PX;
     centralWidget()->setMinimumWidth(static_cast<int>(std::ceil(rowRoom / (1 - LIST_LEFT - LIST_WIDTH))) + 2);
     const int right = clientSize().width() - EDGE_PX;
     const int leftmost = lists_->x() + lists_->width() + gap;
