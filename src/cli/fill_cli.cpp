@@ -22,7 +22,17 @@ bool parseNumber(const std::string& verb, const std::string& option, const std::
 }
 
 bool takesValue(const std::string& arg, bool fillVerb) {
-    return arg == "--dir" || arg == "--off" || (fillVerb && (arg == "--seconds" || arg == "--seed" || arg == "--out"));
+    return arg == "--dir" || arg == "--off" || arg == "--rules" || arg == "--min-familiarity" ||
+           (fillVerb && (arg == "--seconds" || arg == "--seed" || arg == "--out"));
+}
+
+bool parseRules(const std::string& verb, const std::string& value, bool& rules) {
+    if (value == "rivista" || value == "nessuna") {
+        rules = value == "rivista";
+        return true;
+    }
+    std::cerr << "quirvo-diz " << verb << ": --rules takes rivista or nessuna, not '" << value << "'\n";
+    return false;
 }
 
 bool parseValue(const std::string& verb, const std::string& arg, const std::string& value, FillCliOptions& options) {
@@ -30,6 +40,13 @@ bool parseValue(const std::string& verb, const std::string& arg, const std::stri
     else if (arg == "--off") return parseSlots(verb, value, options.off);
     else if (arg == "--seconds") return parseNumber(verb, arg, value, options.seconds);
     else if (arg == "--seed") return parseNumber(verb, arg, value, options.seed);
+    else if (arg == "--rules") return parseRules(verb, value, options.rules);
+    else if (arg == "--min-familiarity") {
+        if (!parseNumber(verb, arg, value, options.minFamiliarity)) return false;
+        if (options.minFamiliarity <= 100) return true;
+        std::cerr << "quirvo-diz " << verb << ": --min-familiarity goes from 0 to 100\n";
+        return false;
+    }
     else options.out = value;
     return true;
 }
@@ -74,7 +91,19 @@ int loadGridAndDictionaries(const std::string& verb, const FillCliOptions& optio
     for (int r = 0; r < grid.rowCount; ++r)
         for (int c = 0; c < grid.colCount; ++c)
             if (grid.cell(r, c) == ALT_BLACK_CELL) grid.setCell(r, c, BLACK_CELL);
-    return loadFolder(verb, options.dir, options.off, lexicon);
+    FactsLoad facts;
+    if (const int failed = loadFolder(verb, options.dir, options.off, lexicon, &facts)) return failed;
+    if (options.rules && !facts.file) std::cerr << "quirvo-diz " << verb << ": " << facts.warning << "\n";
+    return 0;
+}
+
+std::shared_ptr<const WordRules> cliRules(const FillCliOptions& options, const LexiconState& lexicon) {
+    const WordFacts* facts = lexicon.lexicon->facts();
+    if (!facts) return nullptr;
+    EditorRules settings;
+    settings.on = true;
+    settings.minFamiliarity = options.minFamiliarity;
+    return std::make_shared<const WordRules>(*facts, settings);
 }
 
 std::string jsonRow(const Grid& grid, int row) {

@@ -51,7 +51,8 @@ bool hasFlag(const SearchCliOptions& options, const std::string& flag) {
     return std::find(options.flags.begin(), options.flags.end(), flag) != options.flags.end();
 }
 
-int loadFolder(const std::string& verb, const std::string& dir, const std::vector<int>& off, LexiconState& into) {
+int loadFolder(const std::string& verb, const std::string& dir, const std::vector<int>& off, LexiconState& into,
+               FactsLoad* facts) {
     DictionarySet dicts;
     Progress progress;
     const LoadReport report = loadDictionaries(dir, dicts, progress);
@@ -72,7 +73,8 @@ int loadFolder(const std::string& verb, const std::string& dir, const std::vecto
             return 2;
         }
     }
-    into.installLexicon(std::move(dicts));
+    if (facts) *facts = loadFacts(dir);
+    into.installLexicon(std::move(dicts), facts ? facts->file : nullptr);
     for (const int slot : off) into.setDictionaryActive(slot, false);
     return 0;
 }

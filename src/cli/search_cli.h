@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/dictionary/facts_file.h"
 #include "core/dictionary/lexicon_state.h"
 
 namespace quirvo::cli {
@@ -32,7 +33,10 @@ bool hasFlag(const SearchCliOptions& options, const std::string& flag);
 
 // Loads the folder as the program does into a lexicon and switches the
 // `off` slots off; returns 0, or the exit code after a message on stderr.
-int loadFolder(const std::string& verb, const std::string& dir, const std::vector<int>& off, LexiconState& into);
+// Given `facts`, the folder's word facts are read into it and go with the
+// lexicon; a missing or damaged file is the caller's to report.
+int loadFolder(const std::string& verb, const std::string& dir, const std::vector<int>& off, LexiconState& into,
+               FactsLoad* facts = nullptr);
 
 // Loads the folder as the program does and sets the options; returns 0, or
 // the exit code after a message on stderr.

@@ -9,7 +9,8 @@ namespace quirvo::cli {
 
 namespace {
 
-constexpr char HELP[] = R"(Usage: quirvo-diz insight [--dir DIR] [--off N,...] GRID.qrv
+constexpr char HELP[] = R"(Usage: quirvo-diz insight [--dir DIR] [--off N,...] [--rules rivista|nessuna]
+                          [--min-familiarity N] GRID.qrv
 
 Checks a grid against the active dictionaries as the live check of QUIRVO
 does and prints one JSON object:
@@ -25,6 +26,13 @@ whether every slot keeps a word once the crossings are made to agree, and
   --dir DIR     the program folder with base.diz and the other dictionaries,
                 loaded as QUIRVO loads them (default: the current folder)
   --off N,...   switch dictionaries 2 to 6 off
+  --rules R     rivista: count only the words a magazine would print, by the
+                word facts of parole.fatti (no conjugated verbs, gerunds,
+                verbs with pronouns, truncations, unknown words); nessuna
+                (the default): every word of the active dictionaries
+  --min-familiarity N
+                with the rules, leave out words less familiar than N
+                (0-100; 30 common, 60 very common; default 0)
 
 Exit status: 0 done, 1 the grid or the dictionaries could not be read,
 2 bad arguments.
@@ -44,7 +52,8 @@ int runInsight(const std::vector<std::string>& args) {
     Grid grid;
     LexiconState lexicon;
     if (const int failed = loadGridAndDictionaries("insight", options, grid, lexicon)) return failed;
-    const InsightReport report = insight(lexicon.lexicon->words(), lexicon.activeDictionaries, grid);
+    const auto rules = options.rules ? cliRules(options, lexicon) : nullptr;
+    const InsightReport report = insight(lexicon.lexicon->words(), lexicon.activeDictionaries, grid, nullptr, rules);
     std::cout << "{\"slots\": [";
     for (size_t i = 0; i < report.slots.size(); ++i) {
         const SlotInsight& s = report.slots[i];

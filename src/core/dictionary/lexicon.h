@@ -4,7 +4,9 @@
 #include <mutex>
 
 #include "core/dictionary/dictionary.h"
+#include "core/dictionary/facts_file.h"
 #include "core/dictionary/search_index.h"
+#include "core/dictionary/word_facts.h"
 #include "core/dictionary/word_table.h"
 
 namespace quirvo {
@@ -18,7 +20,7 @@ namespace quirvo {
 class Lexicon {
 public:
     Lexicon() = default;
-    explicit Lexicon(DictionarySet loaded);
+    explicit Lexicon(DictionarySet loaded, std::shared_ptr<const FactsFile> facts = nullptr);
     Lexicon(const Lexicon&) = delete;
     Lexicon& operator=(const Lexicon&) = delete;
 
@@ -27,12 +29,20 @@ public:
     const SearchIndexes& indexes() const { return indexes_; }
     // The distinct words of slots 1..6 for the fill and the grid check.
     const WordTable& words() const;
+    // What the word table's words are, laid out beside it on first use
+    // (the file is let go then); null when no facts file was read.
+    const WordFacts* facts() const;
+    bool hasFacts() const { return hasFacts_; }
 
 private:
     DictionarySet dictionaries_;
     SearchIndexes indexes_;
     mutable std::once_flag wordsBuilt_;
     mutable std::unique_ptr<const WordTable> words_;
+    bool hasFacts_ = false;
+    mutable std::shared_ptr<const FactsFile> factsFile_;
+    mutable std::once_flag factsBuilt_;
+    mutable std::unique_ptr<const WordFacts> facts_;
 };
 
 using LexiconPtr = std::shared_ptr<const Lexicon>;

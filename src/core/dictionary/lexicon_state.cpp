@@ -2,9 +2,9 @@
 
 namespace quirvo {
 
-void LexiconState::installLexicon(DictionarySet loaded) {
+void LexiconState::installLexicon(DictionarySet loaded, std::shared_ptr<const FactsFile> facts) {
     activeDictionaries = activeMask(loaded);
-    lexicon = std::make_shared<const Lexicon>(std::move(loaded));
+    lexicon = std::make_shared<const Lexicon>(std::move(loaded), std::move(facts));
 }
 
 void LexiconState::setDictionaryActive(int slot, bool on) {

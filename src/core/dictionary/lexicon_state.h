@@ -14,7 +14,7 @@ struct LexiconState {
     bool estesa = true;    // "Ricerca Estesa"; start-up toggles it off once
 
     // Makes the loaded lists the lexicon; those that loading switched on are on.
-    void installLexicon(DictionarySet loaded);
+    void installLexicon(DictionarySet loaded, std::shared_ptr<const FactsFile> facts = nullptr);
     bool dictionaryActive(int slot) const { return (activeDictionaries & slotBit(slot)) != 0; }
     void setDictionaryActive(int slot, bool on);
 };

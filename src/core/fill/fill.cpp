@@ -21,7 +21,8 @@ double secondsSince(FillSearch::Clock::time_point start) {
 FillResult fill(const WordTable& table, const Grid& grid, const FillOptions& options) {
     const auto start = FillSearch::Clock::now();
     const SlotGraph graph = slotGraph(grid);
-    Propagator propagator(graph, slotDomains(table, grid, graph, options.active), true, options.stop);
+    const WordRules* rules = options.rules.get();
+    Propagator propagator(graph, slotDomains(table, grid, graph, options.active, rules), true, options.stop, rules);
     FillResult result;
     result.grid = grid;
     FillSearch search(graph, propagator, options, start);
@@ -32,7 +33,7 @@ FillResult fill(const WordTable& table, const Grid& grid, const FillOptions& opt
     result.progress = search.progress();
     if (result.outcome == FillOutcome::Filled) {
         result.grid = gridWithWords(grid, graph, words, table);
-        result.report = fillReport(table, result.grid, options.active);
+        result.report = fillReport(table, result.grid, options.active, rules);
     }
     result.seconds = secondsSince(start);
     return result;
@@ -46,10 +47,11 @@ std::vector<SlotWord> fillSlot(const WordTable& table, const Grid& grid, const S
     const auto at = std::find(graph.slots.begin(), graph.slots.end(), slot);
     if (at == graph.slots.end()) return out;
     const int s = int(at - graph.slots.begin());
-    Propagator propagator(graph, slotDomains(table, grid, graph, options.active), true, options.stop);
+    const WordRules* rules = options.rules.get();
+    Propagator propagator(graph, slotDomains(table, grid, graph, options.active, rules), true, options.stop, rules);
     if (!propagator.propagateAll()) return out;
-    const std::vector<uint32_t> order = orderedWords(graph, propagator, s, options.active, SIZE_MAX, nullptr);
-    const ValueScorer scorer(graph, propagator, s, options.active);
+    const std::vector<uint32_t> order = orderedWords(graph, propagator, s, options.active, rules, SIZE_MAX, nullptr);
+    const ValueScorer scorer(graph, propagator, s, options.active, rules);
     for (const uint32_t word : order) {
         if (out.size() >= maxWords || propagator.stopped() || secondsSince(start) > options.seconds) break;
         const double score = scorer.score(word);

@@ -17,7 +17,16 @@ int wordCost(std::string_view word, int dictionary, DictMask active);
 // Whether a two- or three-letter word is one setters accept freely.
 bool acceptedShortEntry(std::string_view word);
 
-// Words by dictionary, total cost and repeated words of a grid's slots.
-FillReport fillReport(const WordTable& table, const Grid& grid, DictMask active);
+// What a word of the table costs a fill: by its dictionary alone, or with
+// rules by its dictionary, kind and familiarity.
+int tableWordCost(const WordTable& table, int length, uint32_t index, DictMask active, const WordRules* rules);
+
+// Adds to a report the entries by kind, their mean familiarity and those
+// the rules refuse, a second form of a lemma among them.
+void judgeFill(const WordRules& rules, const Grid& grid, FillReport& report);
+
+// Words by dictionary, total cost and repeated words of a grid's slots;
+// with rules, also what the rules make of its entries.
+FillReport fillReport(const WordTable& table, const Grid& grid, DictMask active, const WordRules* rules = nullptr);
 
 }  // namespace quirvo

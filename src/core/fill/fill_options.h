@@ -4,10 +4,13 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "core/dictionary/word_kind.h"
 #include "core/dictionary/word_table.h"
+#include "core/fill/word_rules.h"
 #include "core/grid/grid.h"
 
 namespace quirvo {
@@ -28,6 +31,8 @@ struct FillOptions {
     double seconds = 60;     // time limit
     uint64_t seed = 1;       // the same seed on the same grid gives the same fill
     bool improve = false;    // keep searching until the time limit for a cheaper fill
+    // The editor's rules, worked out over the same table; null when off.
+    std::shared_ptr<const WordRules> rules;
     const std::atomic<bool>* stop = nullptr;
     // Called on the filling thread about ten times a second.
     std::function<void(const FillProgress&)> progress;
@@ -41,6 +46,13 @@ struct FillReport {
     std::array<int, 7> wordsByDictionary{};
     long totalCost = 0;
     std::vector<std::string> repeated;  // words read by two or more slots
+    // With the word facts: the entries by the kind they count by, their
+    // mean familiarity, and those the rules refuse, or that share a lemma
+    // with an earlier entry.
+    bool judged = false;
+    std::array<int, WORD_KINDS> entriesByKind{};
+    double meanFamiliarity = 0;
+    std::vector<std::string> refused;
 };
 
 struct FillResult {

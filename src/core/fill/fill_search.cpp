@@ -48,9 +48,7 @@ void FillSearch::report() {
 
 long FillSearch::slotCost(int slot) const {
     const Domain& d = propagator_.domain(slot);
-    const WordTable& table = d.table();
-    const uint32_t w = d.first();
-    return wordCost(table.word(d.length(), w), table.firstDictionary(d.length(), w, options_.active), options_.active);
+    return tableWordCost(d.table(), d.length(), d.first(), options_.active, options_.rules.get());
 }
 
 // The open slot to branch on, -1 when every slot reads a word. boundCost
@@ -85,7 +83,7 @@ FillSearch::Step FillSearch::dfs() {
     const int slot = pickSlot(boundCost);
     if (bestCost_ >= 0 && boundCost >= bestCost_) return Step::Exhausted;
     if (slot < 0) return Step::Found;
-    for (const uint32_t word : orderedWords(graph_, propagator_, slot, options_.active, SCORED_WORDS, &rng_)) {
+    for (const uint32_t word : orderedWords(graph_, propagator_, slot, options_.active, options_.rules.get(), SCORED_WORDS, &rng_)) {
         propagator_.pushLevel();
         if (propagator_.assign(slot, word)) {
             const Step step = dfs();

@@ -21,7 +21,8 @@ public:
     static constexpr size_t PATTERNS_KEPT = 4096;
     static constexpr size_t FIXPOINTS_KEPT = 4;
 
-    InsightCache(const WordTable& table, DictMask active) : table_(table), active_(active) {}
+    InsightCache(const WordTable& table, DictMask active, std::shared_ptr<const WordRules> rules)
+        : table_(table), active_(active), rules_(std::move(rules)) {}
     InsightReport check(const Grid& grid, const std::atomic<bool>* stop);
 
 private:
@@ -38,6 +39,7 @@ private:
 
     const WordTable& table_;
     DictMask active_;
+    std::shared_ptr<const WordRules> rules_;
     std::unordered_map<std::string, Domain> byPattern_;
     std::deque<Fixpoint> recent_;  // newest first
 };
@@ -45,7 +47,7 @@ private:
 const Domain& InsightCache::initial(const std::string& pattern) {
     auto it = byPattern_.find(pattern);
     if (it != byPattern_.end()) return it->second;
-    return byPattern_.emplace(pattern, patternDomain(table_, pattern, active_)).first->second;
+    return byPattern_.emplace(pattern, patternDomain(table_, pattern, active_, rules_.get())).first->second;
 }
 
 namespace {
@@ -156,15 +158,17 @@ void InsightCache::report(const Grid& grid, const SlotGraph& graph, const std::v
     }
 }
 
-Insight::Insight(const WordTable& table, DictMask active) : cache_(std::make_unique<InsightCache>(table, active)) {}
+Insight::Insight(const WordTable& table, DictMask active, std::shared_ptr<const WordRules> rules)
+    : cache_(std::make_unique<InsightCache>(table, active, std::move(rules))) {}
 Insight::~Insight() = default;
 Insight::Insight(Insight&&) noexcept = default;
 Insight& Insight::operator=(Insight&&) noexcept = default;
 
 InsightReport Insight::check(const Grid& grid, const std::atomic<bool>* stop) { return cache_->check(grid, stop); }
 
-InsightReport insight(const WordTable& table, DictMask active, const Grid& grid, const std::atomic<bool>* stop) {
-    return InsightCache(table, active).check(grid, stop);
+InsightReport insight(const WordTable& table, DictMask active, const Grid& grid, const std::atomic<bool>* stop,
+                      std::shared_ptr<const WordRules> rules) {
+    return InsightCache(table, active, std::move(rules)).check(grid, stop);
 }
 
 }  // namespace quirvo

@@ -7,6 +7,7 @@
 
 #include "core/dictionary/word_table.h"
 #include "core/grid/grid.h"
+#include "core/fill/word_rules.h"
 #include "core/grid/slot.h"
 
 namespace quirvo {
@@ -46,7 +47,8 @@ class InsightCache;
 // One thread at a time per object; the table may be shared.
 class Insight {
 public:
-    Insight(const WordTable& table, DictMask active);
+    // With rules, only the words they accept count.
+    Insight(const WordTable& table, DictMask active, std::shared_ptr<const WordRules> rules = nullptr);
     ~Insight();
     Insight(Insight&&) noexcept;
     Insight& operator=(Insight&&) noexcept;
@@ -59,6 +61,6 @@ private:
 
 // A one-off check with nothing remembered.
 InsightReport insight(const WordTable& table, DictMask active, const Grid& grid,
-                      const std::atomic<bool>* stop = nullptr);
+                      const std::atomic<bool>* stop = nullptr, std::shared_ptr<const WordRules> rules = nullptr);
 
 }  // namespace quirvo

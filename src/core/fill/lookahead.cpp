@@ -6,6 +6,7 @@
 
 #include "core/dictionary/candidates.h"
 #include "core/editing/list_transfer.h"
+#include "core/fill/slot_domains.h"
 #include "core/grid/cell_codes.h"
 
 namespace quirvo {
@@ -16,8 +17,9 @@ namespace {
 // the letters it allows there, computed once per cell.
 class CrossingLetters {
 public:
-    CrossingLetters(const WordTable& table, DictMask active, const Grid& grid, Direction crossing)
-        : table_(table), active_(active), grid_(grid), crossing_(crossing) {}
+    CrossingLetters(const WordTable& table, DictMask active, const WordRules* rules, const Grid& grid,
+                    Direction crossing)
+        : table_(table), active_(active), rules_(rules), grid_(grid), crossing_(crossing) {}
 
     // The crossing slot a letter at the empty cell (row, col) leaves
     // without words, if any.
@@ -34,11 +36,14 @@ private:
     std::pair<std::optional<Slot>, uint32_t> crossingAt(int row, int col) const {
         const std::optional<Slot> slot = slotAt(grid_, row, col, crossing_);
         if (!slot) return {std::nullopt, ~0u};  // no crossing word to spoil
-        return {slot, candidates(table_, slot->pattern(grid_), active_).letters[size_t(slot->indexOf(row, col))]};
+        const int at = slot->indexOf(row, col);
+        if (rules_) return {slot, patternDomain(table_, slot->pattern(grid_), active_, rules_).letters(at)};
+        return {slot, candidates(table_, slot->pattern(grid_), active_).letters[size_t(at)]};
     }
 
     const WordTable& table_;
     DictMask active_;
+    const WordRules* rules_;
     const Grid& grid_;
     Direction crossing_;
     std::map<std::pair<int, int>, std::pair<std::optional<Slot>, uint32_t>> crossings_;
@@ -76,10 +81,10 @@ std::vector<std::string> wordsOfLine(const std::string& offered) {
 
 std::vector<BlockedSlots> deadListLines(const WordTable& table, DictMask active, const Grid& grid,
                                         const ListPlace& place, const std::vector<std::string>& lines,
-                                        int workMode, const std::atomic<bool>* stop) {
+                                        int workMode, const std::atomic<bool>* stop, const WordRules* rules) {
     std::vector<BlockedSlots> dead(lines.size());
     const Direction crossing = place.direction == Direction::Across ? Direction::Down : Direction::Across;
-    CrossingLetters letters(table, active, grid, crossing);
+    CrossingLetters letters(table, active, rules, grid, crossing);
     const auto byCell = [](const Slot& a, const Slot& b) { return std::pair(a.row, a.col) < std::pair(b.row, b.col); };
     for (size_t i = 0; i < lines.size(); ++i) {
         if (stop && stop->load(std::memory_order_relaxed)) break;
@@ -93,6 +98,22 @@ std::vector<BlockedSlots> deadListLines(const WordTable& table, DictMask active,
         dead[i] = std::move(blocked);
     }
     return dead;
+}
+
+std::vector<bool> refusedListLines(const WordRules& rules, const std::vector<std::string>& lines, int workMode) {
+    const WordTable& table = rules.facts().table();
+    std::vector<bool> refused(lines.size(), false);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const std::optional<std::string> offered = offeredText(lines[i], workMode);
+        if (!offered || offered->empty()) continue;
+        bool all = true;
+        for (const std::string& word : wordsOfLine(*offered)) {
+            const uint32_t at = table.find(word);
+            all = all && at != WordTable::NOT_FOUND && !rules.accepts(int(word.size()), at);
+        }
+        refused[i] = all;
+    }
+    return refused;
 }
 
 }  // namespace quirvo

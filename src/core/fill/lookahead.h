@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/dictionary/word_table.h"
+#include "core/fill/word_rules.h"
 #include "core/grid/grid.h"
 #include "core/grid/slot.h"
 
@@ -25,9 +26,15 @@ struct ListPlace {
 // line with alternative letters in brackets is dead only when every
 // alternative is, and then blocks what any of them would. Lines that offer
 // nothing are never dead. Stops early, with what it has, when stop is set.
+// With rules, only the words they accept count for the crossing slots.
 using BlockedSlots = std::vector<Slot>;
 std::vector<BlockedSlots> deadListLines(const WordTable& table, DictMask active, const Grid& grid,
                                         const ListPlace& place, const std::vector<std::string>& lines,
-                                        int workMode, const std::atomic<bool>* stop = nullptr);
+                                        int workMode, const std::atomic<bool>* stop = nullptr,
+                                        const WordRules* rules = nullptr);
+
+// For each line of a row or column result list, whether the rules refuse
+// every word it offers. Lines of words the table lacks are never refused.
+std::vector<bool> refusedListLines(const WordRules& rules, const std::vector<std::string>& lines, int workMode);
 
 }  // namespace quirvo

@@ -5,8 +5,8 @@
 namespace quirvo {
 
 Propagator::Propagator(const SlotGraph& graph, std::vector<Domain> domains, bool noRepeats,
-                       const std::atomic<bool>* stop)
-    : graph_(graph), domains_(std::move(domains)), noRepeats_(noRepeats), stop_(stop) {
+                       const std::atomic<bool>* stop, const WordRules* rules)
+    : graph_(graph), domains_(std::move(domains)), noRepeats_(noRepeats), stop_(stop), rules_(rules) {
     const size_t n = domains_.size();
     queued_.assign(n, 0);
     claimed_.assign(n, 0);
@@ -40,13 +40,26 @@ void Propagator::changedAt(int slot, uint64_t positions) {
     }
 }
 
-// A slot left with one word reads it: no other slot may read it too.
+// A slot left with one word reads it: no other slot may read it too, nor
+// another form of its lemma.
 bool Propagator::claim(int slot) {
     claimed_[size_t(slot)] = 1;
     claimTrail_.push_back(slot);
     const Domain& mine = domains_[size_t(slot)];
+    const int length = mine.length();
     const uint32_t word = mine.first();
-    for (const int other : slotsOfLength_[size_t(mine.length())]) {
+    if (!takeAway(slot, length, word)) return false;
+    if (!rules_) return true;
+    const WordRef self{uint8_t(length), word};
+    for (const WordRef& form : rules_->lemmaForms(length, word))
+        if (!(form == self) && !takeAway(slot, form.length, form.index)) return false;
+    return true;
+}
+
+// Drops a word from every slot of its length but the claiming one.
+bool Propagator::takeAway(int slot, int length, uint32_t word) {
+    if (size_t(length) >= slotsOfLength_.size()) return true;
+    for (const int other : slotsOfLength_[size_t(length)]) {
         if (other == slot || !domains_[size_t(other)].contains(word)) continue;
         if (domains_[size_t(other)].size() == 1) return fail(other);
         touch(other);

@@ -6,18 +6,20 @@
 
 #include "core/fill/domain.h"
 #include "core/fill/slot_graph.h"
+#include "core/fill/word_rules.h"
 
 namespace quirvo {
 
 // Arc consistency over the slots of a grid: a slot keeps only the words
 // whose letters every crossing slot can still put in the shared cells.
 // With noRepeats, a slot left with one word takes that word away from the
-// other slots. Every change after pushLevel is undone by popLevel, so a
-// search can try a word and take it back.
+// other slots, and with rules the other forms of its lemma too. Every
+// change after pushLevel is undone by popLevel, so a search can try a word
+// and take it back.
 class Propagator {
 public:
     Propagator(const SlotGraph& graph, std::vector<Domain> domains, bool noRepeats,
-               const std::atomic<bool>* stop = nullptr);
+               const std::atomic<bool>* stop = nullptr, const WordRules* rules = nullptr);
 
     int slotCount() const { return int(domains_.size()); }
     const Domain& domain(int slot) const { return domains_[size_t(slot)]; }
@@ -44,6 +46,7 @@ private:
     void touch(int slot);
     void changedAt(int slot, uint64_t positions);
     bool claim(int slot);
+    bool takeAway(int slot, int length, uint32_t word);
     bool settle(int slot);
     bool revise(int slot);
 
@@ -57,6 +60,7 @@ private:
     std::vector<Domain> domains_;
     bool noRepeats_;
     const std::atomic<bool>* stop_;
+    const WordRules* rules_;
     std::vector<std::vector<int>> slotsOfLength_;
     std::vector<int> queue_;
     size_t queueHead_ = 0;

@@ -8,20 +8,25 @@
 
 namespace quirvo {
 
-Domain patternDomain(const WordTable& table, const std::string& pattern, DictMask active) {
+Domain patternDomain(const WordTable& table, const std::string& pattern, DictMask active, const WordRules* rules) {
     const int length = int(pattern.size());
-    if (pattern.find_first_not_of(EMPTY_CELL) == std::string::npos) return Domain::allWords(table, length, active);
-    return Domain(table, length, candidateBits(table, pattern, active));
+    const bool open = pattern.find_first_not_of(EMPTY_CELL) == std::string::npos;
+    if (open && !rules) return Domain::allWords(table, length, active);
+    std::vector<uint64_t> bits = open ? table.wordsOf(length, active) : candidateBits(table, pattern, active);
+    if (rules)
+        for (size_t b = 0; b < bits.size(); ++b) bits[b] &= rules->accepted(length)[b];
+    return Domain(table, length, std::move(bits));
 }
 
-std::vector<Domain> slotDomains(const WordTable& table, const Grid& grid, const SlotGraph& graph, DictMask active) {
+std::vector<Domain> slotDomains(const WordTable& table, const Grid& grid, const SlotGraph& graph, DictMask active,
+                                const WordRules* rules) {
     std::map<std::string, size_t> first;
     std::vector<Domain> domains;
     domains.reserve(graph.slots.size());
     for (const Slot& slot : graph.slots) {
         const std::string pattern = slot.pattern(grid);
         const auto [at, fresh] = first.emplace(pattern, domains.size());
-        if (fresh) domains.push_back(patternDomain(table, pattern, active));
+        if (fresh) domains.push_back(patternDomain(table, pattern, active, rules));
         else domains.push_back(domains[at->second]);
     }
     return domains;

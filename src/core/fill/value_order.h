@@ -16,12 +16,14 @@ namespace quirvo {
 // words agree with each of its letters), less its cost.
 class ValueScorer {
 public:
-    ValueScorer(const SlotGraph& graph, const Propagator& propagator, int slot, DictMask active);
+    ValueScorer(const SlotGraph& graph, const Propagator& propagator, int slot, DictMask active,
+                const WordRules* rules);
     double score(uint32_t word) const;
 
 private:
     const Domain& domain_;
     DictMask active_;
+    const WordRules* rules_;
     std::vector<std::array<double, WordTable::LETTERS>> room_;  // per position and letter
 };
 
@@ -29,6 +31,6 @@ private:
 // random sample when there are more) best first, then the others. With
 // an rng, a little noise breaks ties differently on every restart.
 std::vector<uint32_t> orderedWords(const SlotGraph& graph, const Propagator& propagator, int slot, DictMask active,
-                                   size_t scored, std::mt19937_64* rng);
+                                   const WordRules* rules, size_t scored, std::mt19937_64* rng);
 
 }  // namespace quirvo

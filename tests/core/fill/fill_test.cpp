@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <functional>
 #include <random>
 #include <set>
 
 #include "../support/ascii_grid.h"
 #include "../support/dictionary_builders.h"
+#include "core/dictionary/lexicon.h"
 #include "core/fill/insight.h"
 
 namespace quirvo {
@@ -41,9 +44,11 @@ bool fits(const std::string& word, const std::string& pattern) {
 }
 
 // Whether any fill exists, by trying every word in every slot, giving up on
-// a branch as soon as some slot has no word left that fits.
+// a branch as soon as some slot has no word left that fits. A word is used
+// up by its key: itself, or under the rules its lemma.
 bool fillExists(const std::vector<std::string>& words, Grid& grid, const std::vector<Slot>& slots, size_t next,
-                std::set<std::string>& used) {
+                std::set<std::string>& used,
+                const std::function<std::string(const std::string&)>& key = [](const std::string& w) { return w; }) {
     for (size_t s = next; s < slots.size(); ++s) {
         const std::string pattern = slots[s].pattern(grid);
         if (std::none_of(words.begin(), words.end(), [&](const std::string& w) { return fits(w, pattern); })) return false;
@@ -52,12 +57,12 @@ bool fillExists(const std::vector<std::string>& words, Grid& grid, const std::ve
     const Slot& slot = slots[next];
     const std::string pattern = slot.pattern(grid);
     for (const std::string& word : words) {
-        if (!fits(word, pattern) || used.count(word)) continue;
-        used.insert(word);
+        if (!fits(word, pattern) || used.count(key(word))) continue;
+        used.insert(key(word));
         for (int i = 0; i < slot.length; ++i) grid.setCell(slot.rowOf(i), slot.colOf(i), word[size_t(i)]);
-        const bool found = fillExists(words, grid, slots, next + 1, used);
+        const bool found = fillExists(words, grid, slots, next + 1, used, key);
         for (int i = 0; i < slot.length; ++i) grid.setCell(slot.rowOf(i), slot.colOf(i), pattern[size_t(i)]);
-        used.erase(word);
+        used.erase(key(word));
         if (found) return true;
     }
     return false;
@@ -110,6 +115,69 @@ TEST(Fill, EveryFillIsValidAndNoFillOnlyWhenNoneExists) {
             std::set<std::string> used;
             EXPECT_FALSE(fillExists(words, scratch, slotsOf(grid), 0, used)) << round;
             EXPECT_EQ(result.grid.gridRows, grid.gridRows);
+        }
+    }
+    EXPECT_GT(filled, 20);
+    EXPECT_GT(proved, 20);
+}
+
+// Random facts for the words of two lists made for base.diz and d2.dic:
+// a kind that rules keep or refuse, a familiarity, and for some a lemma
+// shared with others.
+std::shared_ptr<const FactsFile> randomFacts(std::mt19937& rng, const std::vector<std::string>& words) {
+    constexpr std::array<WordKind, 5> KINDS{WordKind::Noun, WordKind::Noun, WordKind::Infinitive, WordKind::FiniteVerb,
+                                            WordKind::Gerund};
+    FactsWriter writer;
+    writer.addDictionary("base.diz");
+    writer.addDictionary("d2.dic");
+    for (const std::string& word : words) {
+        FactRecord r{kindBit(KINDS[rng() % KINDS.size()]), uint8_t(rng() % 101), 0, NO_LEMMA};
+        if (rng() % 2) r.lemma = writer.lemmaId(std::string(1, char('A' + rng() % 8)));
+        writer.set(word, r);
+    }
+    return FactsFile::decode(writer.encode());
+}
+
+TEST(Fill, UnderTheRulesEveryEntryIsAcceptedNoLemmaTwiceAndNoFillOnlyWhenNoneExists) {
+    std::mt19937 rng(11);
+    int filled = 0, proved = 0;
+    for (int round = 0; round < 150; ++round) {
+        const std::vector<std::string> base = randomWords(rng, 60), second = randomWords(rng, 60);
+        std::vector<std::string> all = base;
+        all.insert(all.end(), second.begin(), second.end());
+        const Lexicon lexicon(testing::dictionarySet({base, second}), randomFacts(rng, all));
+        EditorRules settings{true, rng() % 2 ? FAMILIARITY_COMMON : FAMILIARITY_ALL, {}};
+        const auto rules = std::make_shared<const WordRules>(*lexicon.facts(), settings);
+        const WordTable& table = lexicon.words();
+        const auto lemmaOf = [&](const std::string& w) {
+            const std::string_view lemma = lexicon.facts()->lemma(lexicon.facts()->find(w));
+            return lemma.empty() ? w : "=" + std::string(lemma);
+        };
+        std::vector<std::string> accepted;
+        for (const std::string& w : all)
+            if (rules->accepts(int(w.size()), table.find(w))) accepted.push_back(w);
+        const Grid grid = randomGrid(rng);
+        FillOptions options;
+        options.rules = rules;
+        options.seed = round;
+        const FillResult result = fill(table, grid, options);
+        ASSERT_NE(result.outcome, FillOutcome::Stopped) << round;
+        if (result.outcome == FillOutcome::Filled) {
+            ++filled;
+            EXPECT_EQ(faultOf(table, options.active, grid, result.grid), "") << round;
+            std::set<std::string> lemmas;
+            for (const Slot& slot : slotsOf(result.grid)) {
+                const std::string word = slot.pattern(result.grid);
+                EXPECT_TRUE(rules->accepts(slot.length, table.find(word))) << round << " " << word;
+                EXPECT_TRUE(lemmas.insert(lemmaOf(word)).second) << round << " " << word;
+            }
+            EXPECT_TRUE(result.report.judged);
+            EXPECT_TRUE(result.report.refused.empty()) << round;
+        } else {
+            ++proved;
+            Grid scratch = grid;
+            std::set<std::string> used;
+            EXPECT_FALSE(fillExists(accepted, scratch, slotsOf(grid), 0, used, lemmaOf)) << round;
         }
     }
     EXPECT_GT(filled, 20);
