@@ -159,7 +159,7 @@ private slots:
         QTRY_COMPARE(list->findItems("CUBO -1", Qt::MatchExactly).first()->foreground().color(), DEAD_LINE);
         for (const char* alive : {"CANE -1", "CAS(AE) -1", "CORO -1"})
             QVERIFY2(list->findItems(alive, Qt::MatchExactly).first()->foreground().color() != DEAD_LINE, alive);
-        QCOMPARE(lineToolTip(list, "CUBO -1"), QString("Click per trasferire a RIGA\nBlocca il 2 Verticale"));
+        QCOMPARE(lineToolTip(list, "CUBO -1"), QString("Click per trasferire a RIGA\nBlocca il 2 e il 3 Verticale"));
         QCOMPARE(lineToolTip(list, "CANE -1"), QString("Click per trasferire a RIGA"));
 
         // The grey line transfers as any other.

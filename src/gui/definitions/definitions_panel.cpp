@@ -73,6 +73,8 @@ DefinitionsPanel::DefinitionsPanel(MainWindow& window, DefinitionsEditor& editor
     layout->addWidget(statistics_);
     layout->addLayout(buttons);
     layout->addWidget(list_, 1);
+    // Narrower, the list would show neither letters nor definitions.
+    body->setMinimumWidth(body->fontMetrics().averageCharWidth() * 32);
     setWidget(body);
 
     const char* headings[3] = {"ORIZZONTALI", "VERTICALI", "Definizioni senza casella"};

@@ -33,8 +33,8 @@ TEST(Lookahead, LinesThatLeaveACrossingWithoutWords) {
     };
     const std::vector<Case> cases = {
         {"CANE -1", {}},
-        {"CUBO -1", {1}},        // nothing begins with U
-        {"CUZO -1", {1, 2}},     // nor with Z: both crossings
+        {"CUNO -1", {1}},        // nothing begins with U
+        {"CUBO -1", {1, 2}},     // nor with B: both crossings
         {"CAS(AE) -1", {}},      // CASA and CASE both live
         {"CAS(UE) -1", {}},      // CASE lives
         {"CAS(UZ) -1", {3}},     // neither CASU nor CASZ
