@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "core/fill/lookahead.h"
+#include "core/fill/word_rules.h"
 #include "core/presenting/blocked_text.h"
 #include "gui/app/main_window.h"
 #include "gui/fill/live_check.h"
@@ -11,8 +12,6 @@
 namespace quirvo {
 
 namespace {
-
-const QColor DEAD_LINE(160, 160, 160);
 
 // Where a transfer writes the lines of the list, as the result list does.
 ListPlace placeOfList(const Session& s) {
@@ -34,21 +33,26 @@ SuggestionShading::SuggestionShading(MainWindow& window, WordTableSource& tables
 void SuggestionShading::listFilled() {
     pending_ = false;
     const Session& s = w_.session();
-    if (!check_.enabled() || (s.workMode != 1 && s.workMode != 2) || !s.grid.exists()) return;
+    if ((s.workMode != 1 && s.workMode != 2) || !s.grid.exists()) return;
     const std::shared_future<WordTableSource::Table> table = tables_.table(s.lexicon);
-    if (!table.valid()) return;
+    const std::shared_future<WordTableSource::Rules> rules = tables_.rules(s.lexicon);
+    if (!table.valid() || !rules.valid()) return;
+    const bool checking = check_.enabled();
     QStringList lines;
     std::vector<std::string> bytes;
     for (int i = 0; i < w_.lists()->count(); ++i) {
         lines << w_.lists()->item(i)->text();
         bytes.push_back(lines.back().toLatin1().toStdString());
     }
-    job_.start([table, active = s.activeDictionaries, grid = s.grid, place = placeOfList(s), lines,
+    job_.start([table, rules, checking, active = s.activeDictionaries, grid = s.grid, place = placeOfList(s), lines,
                 bytes = std::move(bytes), mode = s.workMode](const std::atomic<bool>& stop) {
-        QStringList blocked;
-        for (const BlockedSlots& crossings : deadListLines(*table.get(), active, grid, place, bytes, mode, &stop))
-            blocked << QString::fromStdString(blockedSlotsText(grid, crossings));
-        return Answer{lines, blocked};
+        Answer answer{lines, {}, {}};
+        const WordRules* judged = rules.get().get();
+        if (checking)
+            for (const BlockedSlots& crossings : deadListLines(*table.get(), active, grid, place, bytes, mode, &stop, judged))
+                answer.blocked << QString::fromStdString(blockedSlotsText(grid, crossings));
+        if (judged) answer.refused = refusedListLines(*judged, bytes, mode);
+        return answer;
     });
 }
 
@@ -57,14 +61,16 @@ void SuggestionShading::listFilled() {
 // hides.
 void SuggestionShading::shade(const Answer& answer) {
     QListWidget* list = w_.lists();
-    if (!check_.enabled() || list->count() != answer.lines.size()) return;
+    if (list->count() != answer.lines.size()) return;
     for (int i = 0; i < list->count(); ++i)
         if (list->item(i)->text() != answer.lines[i]) return;
+    const bool checking = check_.enabled() && !answer.blocked.isEmpty();
     for (int i = 0; i < list->count(); ++i) {
-        if (answer.blocked[i].isEmpty()) continue;
-        list->item(i)->setForeground(DEAD_LINE);
-        list->item(i)->setToolTip(list->toolTip().isEmpty() ? answer.blocked[i]
-                                                             : list->toolTip() + "\n" + answer.blocked[i]);
+        QListWidgetItem* item = list->item(i);
+        const bool dead = checking && !answer.blocked[i].isEmpty();
+        if (dead) item->setToolTip(list->toolTip().isEmpty() ? answer.blocked[i] : list->toolTip() + "\n" + answer.blocked[i]);
+        if (!answer.refused.empty() && answer.refused[size_t(i)]) item->setForeground(REFUSED_LINE_COLOUR);
+        else if (dead) item->setForeground(DEAD_LINE_COLOUR);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QObject>
 #include <QStringList>
 #include <vector>
@@ -12,11 +13,16 @@ namespace quirvo {
 class LiveCheck;
 class MainWindow;
 
+// The colours of the shaded lines.
+inline const QColor DEAD_LINE_COLOUR(160, 160, 160);
+inline const QColor REFUSED_LINE_COLOUR(176, 90, 0);
+
 // Suggestions that look ahead: while the grid check is on, the lines of a
 // row or column result list that would leave a crossing slot with no word
-// turn grey, and their tool tip adds which slot that is. Only their colour
-// and tool tip change; the lines, their order and what a click transfers
-// stay as they are.
+// turn grey and their tool tip adds which slot that is; while the
+// editor's rules are on, the words they refuse take a colour of their own.
+// Only their colour and tool tip change; the lines, their order and what a
+// click transfers stay as they are.
 class SuggestionShading : public QObject {
     Q_OBJECT
 public:
@@ -25,7 +31,8 @@ public:
 private:
     struct Answer {
         QStringList lines;
-        QStringList blocked;  // why each line is grey, empty for a live one
+        QStringList blocked;        // why each line is grey, "" for a live one; empty when the check is off
+        std::vector<bool> refused;  // empty when the rules are off
     };
     void listFilled();
     void shade(const Answer& answer);
