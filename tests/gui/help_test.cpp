@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QGroupBox>
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -90,6 +91,14 @@ private slots:
                  return openWindow("OpzioniRiempimento")->findChild<QWidget*>("TempoMassimo");
              },
              "riempimento.html"},
+            {"rules",
+             [&] {
+                 w->menuItem("OpzioniRiempi")->trigger();
+                 for (QGroupBox* g : openWindow("OpzioniRiempimento")->findChildren<QGroupBox*>())
+                     if (g->title() == "Regole della Rivista") return g->findChild<QWidget*>();
+                 return static_cast<QWidget*>(nullptr);
+             },
+             "regole.html"},
             {"page", [&] {
                  w->menuItem("Stampa")->trigger();
                  return static_cast<QWidget*>(w->controllers().publish().pageDialog());
