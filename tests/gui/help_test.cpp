@@ -16,6 +16,7 @@
 #include "gui/display/grid_view.h"
 #include "gui/publish/page_dialog.h"
 #include "gui/publish/publish_commands.h"
+#include "support/document_helpers.h"
 #include "support/test_window.h"
 
 using namespace quirvo;
@@ -39,12 +40,6 @@ QStringList linksOf(const QString& html) {
 QString shownPage(QWidget* owner) {
     auto* help = owner->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
     return help && help->isVisible() ? help->source().fileName() : QString();
-}
-
-QWidget* openWindow(const char* name) {
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (top->objectName() == name && top->isVisible()) return top;
-    return nullptr;
 }
 
 }  // namespace
@@ -88,13 +83,13 @@ private slots:
             {"fill options",
              [&] {
                  w->menuItem("OpzioniRiempi")->trigger();
-                 return openWindow("OpzioniRiempimento")->findChild<QWidget*>("TempoMassimo");
+                 return shown(*w, "OpzioniRiempimento")->findChild<QWidget*>("TempoMassimo");
              },
              "riempimento.html"},
             {"rules",
              [&] {
                  w->menuItem("OpzioniRiempi")->trigger();
-                 for (QGroupBox* g : openWindow("OpzioniRiempimento")->findChildren<QGroupBox*>())
+                 for (QGroupBox* g : shown(*w, "OpzioniRiempimento")->findChildren<QGroupBox*>())
                      if (g->title() == "Regole della Rivista") return g->findChild<QWidget*>();
                  return static_cast<QWidget*>(nullptr);
              },

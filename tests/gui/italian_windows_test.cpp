@@ -76,12 +76,6 @@ QStringList englishIn(const QStringList& texts) {
     return found;
 }
 
-QWidget* openWindow(const char* name) {
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (top->objectName() == name && top->isVisible()) return top;
-    return nullptr;
-}
-
 }  // namespace
 
 class ItalianWindowsTest : public QObject {
@@ -104,18 +98,18 @@ private slots:
                  menu->popup(w->mapToGlobal(QPoint(50, 50)));
                  return static_cast<QWidget*>(menu);
              }},
-            {"size", [&] { w->menuItem("Nuovo")->trigger(); return openWindow("Form0a"); }},
-            {"chooser", [&] { w->menuItem("Apri")->trigger(); return openWindow("Form0b"); }},
-            {"viewer", [&] { w->menuItem("Indirdiz")->trigger(); return openWindow("Form0f"); }},
-            {"help", [&] { w->showHelp(); return openWindow("HelpWindow"); }},
-            {"fill options", [&] { w->menuItem("OpzioniRiempi")->trigger(); return openWindow("OpzioniRiempimento"); }},
+            {"size", [&] { w->menuItem("Nuovo")->trigger(); return shown(*w, "Form0a"); }},
+            {"chooser", [&] { w->menuItem("Apri")->trigger(); return shown(*w, "Form0b"); }},
+            {"viewer", [&] { w->menuItem("Indirdiz")->trigger(); return shown(*w, "Form0f"); }},
+            {"help", [&] { w->showHelp(); return shown(*w, "HelpWindow"); }},
+            {"fill options", [&] { w->menuItem("OpzioniRiempi")->trigger(); return shown(*w, "OpzioniRiempimento"); }},
             {"page", [&] { w->menuItem("Stampa")->trigger(); return static_cast<QWidget*>(publish.pageDialog()); }},
             {"export", [&] { w->menuItem("Esporta")->trigger(); return static_cast<QWidget*>(publish.fileDialog()); }},
             {"import", [&] { w->menuItem("Importaipuz")->trigger(); return static_cast<QWidget*>(publish.fileDialog()); }},
             {"save prompt", [&] {
                  editCell(*w, 0, 0, 'A');
                  w->menuItem("Esci")->trigger();
-                 return openWindow("Form0c");
+                 return shown(*w, "Form0c");
              }},
         };
         for (const auto& [name, open] : windows) {
