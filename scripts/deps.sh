@@ -7,7 +7,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   zlib1g-dev libhunspell-dev libmythes-dev hunspell-tools nlohmann-json3-dev
-  qt6-svg-dev poppler-utils
+  qt6-svg-dev poppler-utils qt6-translations-l10n
   hunspell-it mythes-it witalian iso-codes
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation xvfb xauth an

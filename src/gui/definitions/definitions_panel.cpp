@@ -12,6 +12,7 @@
 #include "core/document/clue_list.h"
 #include "core/document/grid_statistics.h"
 #include "core/session.h"
+#include "gui/app/help_window.h"
 #include "gui/app/main_window.h"
 #include "gui/definitions/definitions_editor.h"
 #include "gui/definitions/statistics_text.h"
@@ -47,12 +48,14 @@ DefinitionsPanel::DefinitionsPanel(MainWindow& window, DefinitionsEditor& editor
     auto* layout = new QVBoxLayout(body);
     statistics_ = new QLabel(body);
     statistics_->setObjectName("Statistiche");
+    statistics_->setWordWrap(true);
     list_ = new QTreeWidget(body);
     list_->setObjectName("ElencoDefinizioni");
     list_->setHeaderLabels({"N.", "Lettere", "Definizione"});
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->header()->setStretchLastSection(true);
+    for (int column : {0, 1}) list_->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
 
     QUndoStack* stack = editor.undoStack();
     QAction* undo = stack->createUndoAction(body, "Annulla");
@@ -70,6 +73,8 @@ DefinitionsPanel::DefinitionsPanel(MainWindow& window, DefinitionsEditor& editor
     layout->addWidget(statistics_);
     layout->addLayout(buttons);
     layout->addWidget(list_, 1);
+    // Narrower, the list would show neither letters nor definitions.
+    body->setMinimumWidth(body->fontMetrics().averageCharWidth() * 32);
     setWidget(body);
 
     const char* headings[3] = {"ORIZZONTALI", "VERTICALI", "Definizioni senza casella"};
@@ -93,6 +98,8 @@ DefinitionsPanel::DefinitionsPanel(MainWindow& window, DefinitionsEditor& editor
     hide();
     QAction* toggle = toggleViewAction();
     toggle->setObjectName("VediDefinizioni");
+    setHelpPage(this, "definizioni.html");
+    setHelpPage(toggle, "definizioni.html");
     if (auto* view = window.findChild<QMenu*>("Visualizza")) {
         view->addSeparator();
         view->addAction(toggle);
@@ -167,6 +174,7 @@ void DefinitionsPanel::fillTexts() {
             item->setText(0, QString::number(clues[i].number));
             item->setText(1, q(clues[i].slot.pattern(s.grid)));
             item->setText(TEXT_COLUMN, q(clues[i].text));
+            item->setToolTip(TEXT_COLUMN, q(clues[i].text));  // whole, where the column cuts it short
         }
     }
     const std::vector<Definition>& orphans = s.definitions.orphans();

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "core/grid/change_history.h"
+#include "gui/app/help_window.h"
 #include "gui/app/main_window.h"
 #include "gui/app/status_panels.h"
 #include "gui/app/user_settings.h"
@@ -53,6 +54,7 @@ FillCommands::FillCommands(MainWindow& window, WordTableSource& tables, HistoryC
     connect(w_.menuItem("Riempi"), &QAction::triggered, this, &FillCommands::Riempi_Click);
     connect(w_.menuItem("RiempiParola"), &QAction::triggered, this, &FillCommands::RiempiParola_Click);
     connect(w_.menuItem("OpzioniRiempi"), &QAction::triggered, this, &FillCommands::OpzioniRiempi_Click);
+    for (const char* item : {"Riempi", "RiempiParola", "OpzioniRiempi"}) setHelpPage(w_.menuItem(item), "riempimento.html");
     busy_ = new WorkerBusy(w_, [this] { stop(); });
     tables_.setEditorRules(editorRules());
     progressTimer_ = new QTimer(this);

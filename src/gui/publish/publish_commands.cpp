@@ -10,6 +10,7 @@
 
 #include "core/formats/ipuz.h"
 #include "core/session.h"
+#include "gui/app/help_window.h"
 #include "gui/app/main_window.h"
 #include "gui/app/message_box.h"
 #include "gui/app/question_box.h"
@@ -52,9 +53,9 @@ PublishCommands::PublishCommands(MainWindow& window, DocumentFlow& documentFlow)
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    add("Importaipuz", "Importa ipuz...", &PublishCommands::Importaipuz_Click);
-    add("Esporta", "Esporta...", &PublishCommands::Esporta_Click);
-    add("Stampa", "Stampa...", &PublishCommands::Stampa_Click);
+    setHelpPage(add("Importaipuz", "Importa ipuz...", &PublishCommands::Importaipuz_Click), "ipuz.html");
+    setHelpPage(add("Esporta", "Esporta...", &PublishCommands::Esporta_Click), "stampa.html");
+    setHelpPage(add("Stampa", "Stampa...", &PublishCommands::Stampa_Click), "stampa.html");
     file->insertSeparator(esci);
     last_ = UserSettings().pageOptions(last_);
     connect(&w_, &MainWindow::gridStarted, this, &PublishCommands::setEnabledForGrid);
@@ -99,6 +100,7 @@ void PublishCommands::print(const PageChoices& choices) {
     printer.setDocName(choices.title.isEmpty() ? "QUIRVO" : choices.title);
     QPrintPreviewDialog preview(&printer, &w_);
     preview.setObjectName("AnteprimaStampa");
+    setHelpPage(&preview, "stampa.html");
     const Puzzle puzzle = currentPuzzle();
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter* p) {
         PageLayout(puzzle, choices, QSizeF(p->width(), p->height()), p->resolution()).paintAll(*p);
@@ -128,6 +130,7 @@ void PublishCommands::showFiles(bool save) {
     files_->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     files_->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     files_->setWindowTitle(save ? "Esporta" : "Importa ipuz");
+    setHelpPage(files_, save ? "stampa.html" : "ipuz.html");
     files_->setNameFilters(save ? EXPORT_FILTERS : QStringList{"ipuz (*.ipuz)"});
     const QString folder = UserSettings().exportFolder();
     if (save && QFileInfo(folder).isDir()) files_->setDirectory(folder);

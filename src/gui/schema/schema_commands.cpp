@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "core/schema/generate_schema.h"
+#include "gui/app/help_window.h"
 #include "gui/app/main_window.h"
 #include "gui/app/message_box.h"
 #include "gui/app/status_panels.h"
@@ -20,7 +21,6 @@ namespace quirvo {
 namespace {
 
 constexpr int PROGRESS_MS = 200;
-constexpr int PROPOSALS = 4;
 
 QString progressText(const SchemaProgress& p) {
     const QString best = p.bestBlack < 0 ? QStringLiteral("nessuno schema ancora")
@@ -47,6 +47,7 @@ SchemaCommands::SchemaCommands(MainWindow& window, WordTableSource& tables, Hist
       progress_(std::make_shared<LatestProgress<SchemaProgress>>()),
       job_([this](Answer answer) { finished(std::move(answer)); }) {
     connect(w_.menuItem("GeneraSchema"), &QAction::triggered, this, &SchemaCommands::GeneraSchema_Click);
+    setHelpPage(w_.menuItem("GeneraSchema"), "schema_libero.html");
     busy_ = new WorkerBusy(w_, [this] { stop(); });
     progressTimer_ = new QTimer(this);
     progressTimer_->setInterval(PROGRESS_MS);
@@ -70,7 +71,10 @@ void SchemaCommands::GeneraSchema_Click() {
             endPreview();
         });
     }
+    const bool fresh = !dialog_->isVisible();
     dialog_->show();
+    // At the window's right edge, clear of the grid the proposals are shown in.
+    if (fresh) dialog_->move(w_.geometry().right() - dialog_->frameGeometry().width(), w_.geometry().top() + w_.height() / 8);
     dialog_->raise();
     dialog_->activateWindow();
 }
@@ -91,7 +95,7 @@ void SchemaCommands::generate() {
     options.maxBlackShare = settings_.blackPercent / 100;
     options.seconds = settings_.seconds;
     options.seed = QRandomGenerator::global()->generate64();
-    options.count = PROPOSALS;
+    options.count = SchemaDialog::PROPOSALS;
     // The setter's rules as the fill options set them, on even where the
     // fill has them off.
     const bool rules = settings_.rules && s.lexicon->hasFacts();
