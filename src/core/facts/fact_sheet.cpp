@@ -12,8 +12,6 @@ constexpr uint8_t LEXICAL = sourceBit(FactSource::WordList) | sourceBit(FactSour
                             sourceBit(FactSource::MorphIt) | sourceBit(FactSource::Places) |
                             sourceBit(FactSource::People);
 
-bool vowelFinal(std::string_view word) { return std::string_view("AEIOU").find(word.back()) != std::string_view::npos; }
-
 }  // namespace
 
 FactSheet::FactSheet(const WordTable& table) : table_(table) {
@@ -105,7 +103,7 @@ void FactSheet::applyRelinks() {
 void FactSheet::settleHints() {
     for (uint32_t i = 0; i < size(); ++i) {
         if (kinds_[i]) continue;
-        const bool vouched = (hints_[i] & uint8_t(WordHint::ElidedOnly)) && (vowelFinal(word(i)) || rank(i));
+        const bool vouched = (hints_[i] & uint8_t(WordHint::ElidedOnly)) && rank(i);
         if ((hints_[i] & uint8_t(WordHint::PlainWord)) || vouched) {
             kinds_[i] = kindBit(WordKind::OtherWord);
             lemmas_[i] = lemmaId(word(i));

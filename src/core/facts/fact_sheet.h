@@ -15,9 +15,8 @@ namespace quirvo {
 // What a source knows of a word besides its kinds, for the words no source
 // gives a kind: a plain word of the lists is some other word, a capitalised
 // one a name, an all-capitals one a sigla. A stem the spelling dictionary
-// only takes after an elision is a word when it ends in a vowel as Italian
-// words do (EFEDRINA) or a frequency list knows it (HOCKEY); else nobody
-// vouches for it (ASCISC).
+// only takes after an elision is a word when a frequency list knows it
+// (HOCKEY); else nobody vouches for it (ASCISC, INTREA).
 enum class WordHint : uint8_t {
     PlainWord = 1,
     Capitalised = 2,

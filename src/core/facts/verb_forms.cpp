@@ -71,9 +71,11 @@ bool pronounBase(const VerbParadigm& verb, std::string_view base, std::string_vi
     if (known && (verbShapeKinds(verb.infinitive(), base) & (PAST | PRESENT | GERUND))) return true;
     // Only the infinitive, the gerund and the participles take SI.
     if (cluster.ends_with("SI")) return false;
-    if (known && !monosyllable(base)) return !(cluster == "VI" && verb.has(std::string(base) + "VO"));
-    // DIMMI, FALLO: after a monosyllable the pronoun doubles (but not GLI).
-    return base.size() > 1 && base.back() == cluster.front() && !cluster.starts_with("GL") &&
+    // DIMMI, FALLO: after a monosyllable the pronoun doubles, but GLI does
+    // not (DIGLI); DICI is no DI plus CI.
+    const bool glide = cluster.starts_with("GL");
+    if (known && (glide || !monosyllable(base))) return !(cluster == "VI" && verb.has(std::string(base) + "VO"));
+    return base.size() > 1 && base.back() == cluster.front() && !glide &&
            verb.has(base.substr(0, base.size() - 1)) && monosyllable(base.substr(0, base.size() - 1));
 }
 
