@@ -100,14 +100,20 @@ void FactSheet::applyRelinks() {
     for (uint32_t& lemma : lemmas_) relinked(lemma);
 }
 
+// Names, sigle and roman numerals say nothing of a word of the lists that
+// reads the same: NON is no less a word for being a language code.
+constexpr KindSet NOT_WORDS = kindBit(WordKind::Name) | kindBit(WordKind::Sigla) | kindBit(WordKind::Roman);
+
 void FactSheet::settleHints() {
     for (uint32_t i = 0; i < size(); ++i) {
-        if (kinds_[i]) continue;
         const bool vouched = (hints_[i] & uint8_t(WordHint::ElidedOnly)) && rank(i);
-        if ((hints_[i] & uint8_t(WordHint::PlainWord)) || vouched) {
-            kinds_[i] = kindBit(WordKind::OtherWord);
-            lemmas_[i] = lemmaId(word(i));
-        } else if (hints_[i] & uint8_t(WordHint::Capitalised)) {
+        const bool listed = (hints_[i] & uint8_t(WordHint::PlainWord)) || vouched;
+        if (!(kinds_[i] & ~NOT_WORDS) && listed && !(hints_[i] & uint8_t(WordHint::Abbreviation))) {
+            kinds_[i] |= kindBit(WordKind::OtherWord);
+            if (bestKind(kinds_[i]) == WordKind::OtherWord) lemmas_[i] = lemmaId(word(i));
+        }
+        if (kinds_[i]) continue;
+        if (hints_[i] & uint8_t(WordHint::Capitalised)) {
             kinds_[i] = kindBit(WordKind::Name);
         } else if (hints_[i] & uint8_t(WordHint::Capitals)) {
             kinds_[i] = kindBit(WordKind::Sigla);

@@ -22,6 +22,7 @@ enum class WordHint : uint8_t {
     Capitalised = 2,
     Capitals = 4,
     ElidedOnly = 8,
+    Abbreviation = 16,  // what a word list writes in small letters is still an abbreviation (ECC)
 };
 
 // The facts of every word of a word table as the sources tell them, merged:

@@ -23,6 +23,8 @@ void addGroups(const std::vector<GroupEntry>& entries, WordKind kind, FactSheet&
         const FactSource source =
             kind == WordKind::Sigla ? FactSource::Sigle : isPerson(e.group) ? FactSource::People : FactSource::Places;
         sheet.addKind(*word, kind, "", source);
+        if (e.group == NoteGroup::Abbreviation || e.group == NoteGroup::Element)
+            sheet.addHint(*word, WordHint::Abbreviation);
         if (!e.note.empty()) sheet.addNote(*word, e.group, e.note);
         sheet.raiseFloor(*word, e.familiarity);
     }

@@ -54,6 +54,7 @@ private:
     void addProper(const std::vector<AffixForm>& forms, WordHint hint);
     void addStemKind(const Stem& stem, std::string_view word, std::string_view lemma);
     std::string verbOfGerund(const Stem& stem, std::string_view fallback) const;
+    bool verbSpelling(const std::vector<std::string>& nominal) const;
     void addForm(const Stem& stem, const AffixForm& form, std::string_view word, const VerbParadigm& verb,
                  const std::vector<std::string>& nominal);
 
@@ -164,13 +165,34 @@ void StemReader::read(const HunspellStem& source) {
         }
     std::sort(nominal.begin(), nominal.end());
     const VerbParadigm verb(stem.word, std::move(verbForms));
-    const bool roman = isRomanNumeral(stem.word);
+    const bool roman = isRomanNumeral(stem.word), spelling = verbSpelling(nominal);
     for (const AffixForm& form : forms) {
         const auto f = folded(form.word);
         if (!f) continue;
         sheet_.addSource(*f, FactSource::Hunspell);
-        if (!roman) addForm(stem, form, *f, verb, nominal);
+        if (spelling && (!form.suffixFlag || role(form.suffixFlag) == AffixRole::Nominal))
+            sheet_.addHint(*f, WordHint::PlainWord);
+        else if (!roman)
+            addForm(stem, form, *f, verb, nominal);
     }
+}
+
+// STAVO/O and DOVRESTE/S: the dictionary spells some verb forms as a stem
+// with a class of plurals, whose every word the verb tables know as a form
+// of one verb and never as a noun. (ARA/Q is a noun: ARE is no form of ARARE.)
+bool StemReader::verbSpelling(const std::vector<std::string>& nominal) const {
+    constexpr KindSet VERBAL = kindBit(WordKind::Infinitive) | kindBit(WordKind::PastParticiple) |
+                               kindBit(WordKind::PresentParticiple) | kindBit(WordKind::Gerund) |
+                               kindBit(WordKind::FiniteVerb);
+    std::string_view lemma;
+    for (const std::string& word : nominal) {
+        const uint32_t at = sheet_.at(word);
+        if (at == FactSheet::NONE || !(sheet_.kinds(at) & VERBAL) || hasKind(sheet_.kinds(at), WordKind::Noun) ||
+            (!lemma.empty() && sheet_.lemma(at) != lemma))
+            return false;
+        lemma = sheet_.lemma(at);
+    }
+    return nominal.size() > 1;
 }
 
 }  // namespace

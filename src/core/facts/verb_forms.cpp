@@ -69,13 +69,11 @@ bool pronounBase(const VerbParadigm& verb, std::string_view base, std::string_vi
     if (base == pronounInfinitive(verb.infinitive())) return true;
     const bool known = verb.has(base);
     if (known && (verbShapeKinds(verb.infinitive(), base) & (PAST | PRESENT | GERUND))) return true;
-    // Only the infinitive, the gerund and the participles take SI.
-    if (cluster.ends_with("SI")) return false;
     // DIMMI, FALLO: after a monosyllable the pronoun doubles, but GLI does
-    // not (DIGLI); DICI is no DI plus CI.
+    // not (DIGLI); DICI is no DI plus CI, DISSI no DI plus SI.
     const bool glide = cluster.starts_with("GL");
     if (known && (glide || !monosyllable(base))) return !(cluster == "VI" && verb.has(std::string(base) + "VO"));
-    return base.size() > 1 && base.back() == cluster.front() && !glide &&
+    return base.size() > 1 && base.back() == cluster.front() && !glide && !cluster.ends_with("SI") &&
            verb.has(base.substr(0, base.size() - 1)) && monosyllable(base.substr(0, base.size() - 1));
 }
 

@@ -23,7 +23,7 @@ private:
 // What a form of a verb is, in upper case, by its shape against the
 // infinitive (AMARE: AMATO, AMANTE, AMANDO, AMAR) and, for a form with
 // pronouns attached, by the verb form before them (AMANDOLA, AMARTI,
-// AMIAMOCI, DIMMI). A form that is none of these is finite (AMAVI, the
+// AMIAMOCI, DIMMI, the old TRATTAVASI). A form that is none of these is finite (AMAVI, the
 // imperfect, is no AMA plus VI: the paradigm has AMAVO).
 KindSet verbFormKinds(const VerbParadigm& verb, std::string_view form);
 

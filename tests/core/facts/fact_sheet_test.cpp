@@ -67,7 +67,7 @@ TEST(FactSheet, TheBestKindsLemmaAndFamiliarityThroughTheLemma) {
 
 TEST(FactSheet, HintsSettleWhatNoSourceSaidAndListsRankOnlyKnownWords) {
     const DictionarySet dicts =
-        testing::dictionarySet({{"ASCISC", "HOCKEY", "TEODIA", "ROMA", "RM", "AOSTA", "CIAO", "ZZZ"}});
+        testing::dictionarySet({{"ASCISC", "HOCKEY", "TEODIA", "ROMA", "RM", "AOSTA", "CIAO", "ZZZ", "NON", "ECC"}});
     const WordTable table(dicts);
     FactSheet sheet(table);
     sheet.addHint("ASCISC", WordHint::ElidedOnly);
@@ -83,6 +83,11 @@ TEST(FactSheet, HintsSettleWhatNoSourceSaidAndListsRankOnlyKnownWords) {
     sheet.addKind("RM", WordKind::Sigla, "", FactSource::Sigle);
     sheet.addSubtitleRank("RM", 10);  // a sigla's letters in a list say nothing
     sheet.raiseFloor("RM", 50);
+    for (const char* w : {"NON", "ECC"}) {  // a language code, an abbreviation
+        sheet.addHint(w, WordHint::PlainWord);
+        sheet.addKind(w, WordKind::Sigla, "", FactSource::Sigle);
+    }
+    sheet.addHint("ECC", WordHint::Abbreviation);
     const Written facts(sheet);
 
     const struct {
@@ -94,6 +99,7 @@ TEST(FactSheet, HintsSettleWhatNoSourceSaidAndListsRankOnlyKnownWords) {
         {"TEODIA", WordKind::OtherWord, UNRANKED_FAMILIARITY}, {"CIAO", WordKind::Name, UNRANKED_FAMILIARITY},
         {"ROMA", WordKind::Name, familiarityOfRank(100)},     {"AOSTA", WordKind::Name, 50},
         {"RM", WordKind::Sigla, 50},                          {"ZZZ", WordKind::Unknown, UNKNOWN_FAMILIARITY},
+        {"NON", WordKind::OtherWord, UNRANKED_FAMILIARITY},   {"ECC", WordKind::Sigla, UNRANKED_FAMILIARITY},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(bestKind(facts[c.word].kinds), c.kind) << c.word;

@@ -15,7 +15,8 @@ constexpr KindSet bits(std::initializer_list<WordKind> kinds) {
 
 TEST(VerbForms, EachFormOfAParadigmGetsItsKind) {
     const VerbParadigm amare("AMARE", {"AMO", "AMA", "AMAVO", "AMAVI", "AMIAMO", "AMATE", "AMATO", "AMANTE", "AMANDO",
-                                       "AMAR", "AMARTI", "AMIAMOCI", "AMANDOLA", "AMATOSI", "AMAMI", "AMASSI"});
+                                       "AMAR", "AMARTI", "AMIAMOCI", "AMANDOLA", "AMATOSI", "AMAMI", "AMASSI",
+                                       "AMAVA", "AMAVASI"});
     const VerbParadigm dire("DIRE", {"DI", "DICI", "DISSI", "DIMMI", "DIGLI", "DIRLO"});
     const VerbParadigm porre("PORRE", {"PONGO", "PONENDO", "POSTO", "PONENTE", "PORLO", "POR"});
     const VerbParadigm finire("FINIRE", {"FINISCO", "FINITE", "FINIVI", "FINIVO", "FINISCI", "FINITELO"});
@@ -38,6 +39,7 @@ TEST(VerbForms, EachFormOfAParadigmGetsItsKind) {
         {amare, "AMANDOLA", bits({WordKind::VerbWithPronouns})},
         {amare, "AMATOSI", bits({WordKind::VerbWithPronouns})},
         {amare, "AMAMI", bits({WordKind::VerbWithPronouns})},
+        {amare, "AMAVASI", bits({WordKind::VerbWithPronouns})},
         {dire, "DIMMI", bits({WordKind::VerbWithPronouns})},  // the pronoun doubles after DI
         {dire, "DIGLI", bits({WordKind::VerbWithPronouns})},  // but GLI does not
         {dire, "DIRLO", bits({WordKind::VerbWithPronouns})},
