@@ -17,6 +17,7 @@
 #include "gui/fill/live_check.h"
 #include "gui/fill/suggestion_shading.h"
 #include "gui/publish/publish_commands.h"
+#include "gui/schema/schema_commands.h"
 #include "gui/tools/test_tools.h"
 
 namespace quirvo {
@@ -38,7 +39,8 @@ Controllers::Controllers(MainWindow& window)
       definitions_(std::make_unique<DefinitionsEditor>(window)),
       check_(std::make_unique<LiveCheck>(window, wordTables_)),
       shading_(std::make_unique<SuggestionShading>(window, wordTables_, *check_)),
-      fill_(std::make_unique<FillCommands>(window, wordTables_, *history_)) {
+      fill_(std::make_unique<FillCommands>(window, wordTables_, *history_)),
+      schema_(std::make_unique<SchemaCommands>(window, wordTables_, *history_, *documentFlow_)) {
     new DefinitionsPanel(window, *definitions_);  // a dock of the window, which owns it
 }
 
