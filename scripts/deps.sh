@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  zlib1g-dev libhunspell-dev libmythes-dev hunspell-tools nlohmann-json3-dev
+  zlib1g-dev libhunspell-dev libmythes-dev libsqlite3-dev hunspell-tools nlohmann-json3-dev
   qt6-svg-dev poppler-utils
   hunspell-it mythes-it witalian iso-codes
   libgtest-dev libgmock-dev libbenchmark-dev

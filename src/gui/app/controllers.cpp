@@ -1,5 +1,8 @@
 #include "gui/app/controllers.h"
 
+#include <QStandardPaths>
+
+#include "gui/definitions/clue_service.h"
 #include "gui/definitions/definitions_editor.h"
 #include "gui/definitions/definitions_panel.h"
 #include "gui/dictionary/dictionary_activation.h"
@@ -17,9 +20,20 @@
 #include "gui/fill/live_check.h"
 #include "gui/fill/suggestion_shading.h"
 #include "gui/publish/publish_commands.h"
+#include "gui/app/main_window.h"
 #include "gui/tools/test_tools.h"
 
 namespace quirvo {
+
+namespace {
+
+// The setter's archive and the like: never the program's own folder.
+QString dataFolder(const StartupOptions& options) {
+    return options.dataFolder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                                        : options.dataFolder;
+}
+
+}  // namespace
 
 Controllers::Controllers(MainWindow& window)
     : zoom_(std::make_unique<ZoomCommands>(window)),
@@ -39,7 +53,8 @@ Controllers::Controllers(MainWindow& window)
       check_(std::make_unique<LiveCheck>(window, wordTables_)),
       shading_(std::make_unique<SuggestionShading>(window, wordTables_, *check_)),
       fill_(std::make_unique<FillCommands>(window, wordTables_, *history_)) {
-    new DefinitionsPanel(window, *definitions_);  // a dock of the window, which owns it
+    clues_ = new ClueService(window, *documentFlow_, dataFolder(window.options()));
+    new DefinitionsPanel(window, *definitions_, *clues_);  // a dock of the window, which owns it
 }
 
 Controllers::~Controllers() = default;

@@ -53,6 +53,8 @@ public:
 signals:
     // Just before the program ends: links to other programs close here.
     void ending();
+    // The grid and its definitions are safely on disk at this path.
+    void saved(const QString& path);
 
 private:
     bool busy() const;
