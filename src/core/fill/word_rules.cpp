@@ -42,7 +42,7 @@ WordRules::WordRules(const WordFacts& facts, const EditorRules& settings) : fact
         accepted_[size_t(length)].assign(table.blocks(length), 0);
         costs_[size_t(length)].assign(count, REFUSED_COST);
         for (uint32_t i = 0; i < count; ++i) {
-            if (refusal(length, i) != Refusal::Accepted) continue;
+            if (refusal(length, i) != RuleRefusal::Accepted) continue;
             accepted_[size_t(length)][i / 64] |= uint64_t(1) << (i % 64);
             const FactRecord& fact = facts.fact(length, i);
             costs_[size_t(length)][i] = uint8_t(kindCost(bestKind(fact.kinds)) + (100 - fact.familiarity) / 10);
@@ -68,18 +68,18 @@ void WordRules::markLetterPlay() {
 
 bool WordRules::letterPlay(std::string_view pair) const { return letterPlay_[size_t(pairIndex(pair[0], pair[1]))]; }
 
-Refusal WordRules::refusal(int length, uint32_t index) const {
+RuleRefusal WordRules::refusal(int length, uint32_t index) const {
     const std::string_view word = facts_.table().word(length, index);
-    if (std::binary_search(settings_.banned.begin(), settings_.banned.end(), word)) return Refusal::Banned;
-    if (facts_.personal(length, index)) return Refusal::Accepted;
+    if (std::binary_search(settings_.banned.begin(), settings_.banned.end(), word)) return RuleRefusal::Banned;
+    if (facts_.personal(length, index)) return RuleRefusal::Accepted;
     const FactRecord& fact = facts_.fact(length, index);
     const WordKind kind = bestKind(fact.kinds);
-    if (length == 2) return refusedKind(kind) && !letterPlay(word) ? Refusal::ShortEntry : Refusal::Accepted;
-    if (refusedKind(kind)) return Refusal::Kind;
-    if (kind == WordKind::Roman && length >= 4) return Refusal::LongRoman;
-    if (kind == WordKind::Sigla && length == 3 && facts_.notes(word).empty()) return Refusal::UnknownSigla;
-    if (fact.familiarity < settings_.minFamiliarity) return Refusal::Rare;
-    return Refusal::Accepted;
+    if (length == 2) return refusedKind(kind) && !letterPlay(word) ? RuleRefusal::ShortEntry : RuleRefusal::Accepted;
+    if (refusedKind(kind)) return RuleRefusal::Kind;
+    if (kind == WordKind::Roman && length >= 4) return RuleRefusal::LongRoman;
+    if (kind == WordKind::Sigla && length == 3 && facts_.notes(word).empty()) return RuleRefusal::UnknownSigla;
+    if (fact.familiarity < settings_.minFamiliarity) return RuleRefusal::Rare;
+    return RuleRefusal::Accepted;
 }
 
 void WordRules::linkLemmas() {

@@ -16,7 +16,7 @@ namespace quirvo {
 inline constexpr int LETTER_PLAY_FAMILIARITY = 60;
 
 // Why the rules refuse a word, or Accepted.
-enum class Refusal : uint8_t {
+enum class RuleRefusal : uint8_t {
     Accepted,
     Kind,          // a finite verb, a gerund, a verb with pronouns, a truncation, an unknown word
     LongRoman,     // a roman numeral of four letters or more
@@ -48,7 +48,7 @@ public:
     bool accepts(int length, uint32_t index) const {
         return (accepted_[size_t(length)][index / 64] >> (index % 64)) & 1u;
     }
-    Refusal refusal(int length, uint32_t index) const;
+    RuleRefusal refusal(int length, uint32_t index) const;
     // What the word costs a fill before its dictionary is counted: less the
     // more familiar it is and the better its kind.
     int cost(int length, uint32_t index) const { return costs_[size_t(length)][index]; }

@@ -13,34 +13,34 @@ struct Judged {
     const char* word;
     KindSet kinds;
     int familiarity;
-    Refusal expected;
+    RuleRefusal expected;
 };
 
 constexpr KindSet K(WordKind k) { return kindBit(k); }
 
 // Facts for base.diz only; slot 2 is the setter's own list.
 const std::vector<Judged> TABLE{
-    {"CASA", K(WordKind::Noun), 90, Refusal::Accepted},
-    {"ARA", K(WordKind::Noun) | K(WordKind::FiniteVerb), 40, Refusal::Accepted},
-    {"AMARE", K(WordKind::Infinitive), 70, Refusal::Accepted},
-    {"AMATE", K(WordKind::PastParticiple) | K(WordKind::FiniteVerb), 50, Refusal::Accepted},
-    {"COPIAI", K(WordKind::FiniteVerb), 40, Refusal::Kind},
-    {"CANTANDO", K(WordKind::Gerund), 40, Refusal::Kind},
-    {"MANTECARLE", K(WordKind::VerbWithPronouns), 40, Refusal::Kind},
-    {"AMMARAR", K(WordKind::Truncated), 40, Refusal::Kind},
-    {"ASCISC", 0, 0, Refusal::Kind},
-    {"MMXX", K(WordKind::Roman), 40, Refusal::LongRoman},
-    {"XII", K(WordKind::Roman), 40, Refusal::Accepted},
-    {"RM", K(WordKind::Sigla), 50, Refusal::Accepted},
-    {"ITA", K(WordKind::Sigla), 35, Refusal::Accepted},
-    {"QZA", K(WordKind::Sigla), 25, Refusal::UnknownSigla},
-    {"DI", K(WordKind::FunctionWord), 95, Refusal::Accepted},
-    {"CA", 0, 0, Refusal::Accepted},   // the head and the half of CASA
-    {"SA", 0, 0, Refusal::Accepted},   // the tail of CASA
-    {"AS", K(WordKind::FiniteVerb), 0, Refusal::Accepted},  // the middle of CASA
-    {"QX", 0, 0, Refusal::ShortEntry},
-    {"IOIDE", K(WordKind::Noun), 10, Refusal::Rare},
-    {"BACCANO", K(WordKind::Noun), 80, Refusal::Banned},
+    {"CASA", K(WordKind::Noun), 90, RuleRefusal::Accepted},
+    {"ARA", K(WordKind::Noun) | K(WordKind::FiniteVerb), 40, RuleRefusal::Accepted},
+    {"AMARE", K(WordKind::Infinitive), 70, RuleRefusal::Accepted},
+    {"AMATE", K(WordKind::PastParticiple) | K(WordKind::FiniteVerb), 50, RuleRefusal::Accepted},
+    {"COPIAI", K(WordKind::FiniteVerb), 40, RuleRefusal::Kind},
+    {"CANTANDO", K(WordKind::Gerund), 40, RuleRefusal::Kind},
+    {"MANTECARLE", K(WordKind::VerbWithPronouns), 40, RuleRefusal::Kind},
+    {"AMMARAR", K(WordKind::Truncated), 40, RuleRefusal::Kind},
+    {"ASCISC", 0, 0, RuleRefusal::Kind},
+    {"MMXX", K(WordKind::Roman), 40, RuleRefusal::LongRoman},
+    {"XII", K(WordKind::Roman), 40, RuleRefusal::Accepted},
+    {"RM", K(WordKind::Sigla), 50, RuleRefusal::Accepted},
+    {"ITA", K(WordKind::Sigla), 35, RuleRefusal::Accepted},
+    {"QZA", K(WordKind::Sigla), 25, RuleRefusal::UnknownSigla},
+    {"DI", K(WordKind::FunctionWord), 95, RuleRefusal::Accepted},
+    {"CA", 0, 0, RuleRefusal::Accepted},   // the head and the half of CASA
+    {"SA", 0, 0, RuleRefusal::Accepted},   // the tail of CASA
+    {"AS", K(WordKind::FiniteVerb), 0, RuleRefusal::Accepted},  // the middle of CASA
+    {"QX", 0, 0, RuleRefusal::ShortEntry},
+    {"IOIDE", K(WordKind::Noun), 10, RuleRefusal::Rare},
+    {"BACCANO", K(WordKind::Noun), 80, RuleRefusal::Banned},
 };
 
 TEST(WordRules, EachWordIsJudgedByItsBestKindItsLengthAndTheSettersChoices) {
@@ -63,7 +63,7 @@ TEST(WordRules, EachWordIsJudgedByItsBestKindItsLengthAndTheSettersChoices) {
     for (const Judged& j : TABLE) {
         const int length = int(std::string_view(j.word).size());
         EXPECT_EQ(rules.refusal(length, table.find(j.word)), j.expected) << j.word;
-        EXPECT_EQ(rules.accepts(length, table.find(j.word)), j.expected == Refusal::Accepted) << j.word;
+        EXPECT_EQ(rules.accepts(length, table.find(j.word)), j.expected == RuleRefusal::Accepted) << j.word;
     }
     EXPECT_TRUE(rules.accepts(5, table.find("ZUZZU")));
     EXPECT_LT(rules.cost(4, table.find("CASA")), rules.cost(3, table.find("ARA")));
