@@ -91,7 +91,7 @@ private slots:
     }
 
     void definisciTuttoDraftsEveryEmptyDefinitionInOneStep() {
-        Desk t({"CA#RM", "#####"});
+        Desk t({"CA#RM", "#####", "IT#FE"});
         t.choose(0, 1);
         QLineEdit* field = t.panel->suggestionBox()->field();
         field->setFocus();
@@ -103,6 +103,8 @@ private slots:
         QCOMPARE(t.definition(0, 0, Direction::Across)->text, std::string("Metà di casa"));
         QVERIFY(t.definition(0, 0, Direction::Across)->draft);
         QCOMPARE(t.definition(0, 3, Direction::Across)->text, std::string("Targa capitolina"));  // kept
+        QCOMPARE(t.definition(2, 0, Direction::Across)->text, std::string("Sigla dell'Italia"));
+        QCOMPARE(t.definition(2, 3, Direction::Across)->text, std::string("Simbolo del ferro"));
         QVERIFY(t.row(0, 0)->font(2).italic());
         QVERIFY(!t.row(0, 1)->font(2).italic());
         QTRY_VERIFY(t.panel->draftAllButton()->isEnabled());
@@ -110,6 +112,8 @@ private slots:
         // One undo takes every draft away; redo brings them back.
         QTest::mouseClick(t.panel->findChild<QToolButton*>("AnnullaDefinizione"), Qt::LeftButton);
         QVERIFY(!t.definition(0, 0, Direction::Across));
+        QVERIFY(!t.definition(2, 0, Direction::Across));
+        QVERIFY(!t.definition(2, 3, Direction::Across));
         QCOMPARE(t.definition(0, 3, Direction::Across)->text, std::string("Targa capitolina"));
         QTest::mouseClick(t.panel->findChild<QToolButton*>("RipetiDefinizione"), Qt::LeftButton);
         QVERIFY(t.definition(0, 0, Direction::Across)->draft);

@@ -57,7 +57,8 @@ std::vector<Suggestion> suggestDefinitions(const ClueSources& sources, const Gri
 
     ThesaurusClues thesaurus;
     if (sources.thesaurus) thesaurus = thesaurusClues(word, lemma, *sources.thesaurus, written, facts, excluded);
-    std::vector<Suggestion> out = archived(sources.archive, word);
+    std::vector<Suggestion> out;
+    append(out, archived(sources.archive, word));
     if (meaningful(kind)) append(out, std::move(thesaurus.strong));
     append(out, siglaClues(word, notes));
     append(out, nameClues(word, notes));

@@ -71,7 +71,8 @@ std::vector<Meaning> MythesThesaurus::meanings(std::string_view word) const {
             for (int s = 0; s < found[m].count; ++s) {
                 auto entry = charset_.fromData(found[m].psyns[s]);
                 if (!entry) continue;
-                addOnce(takeAntonymMark(*entry) ? out[size_t(m)].antonyms : out[size_t(m)].synonyms, std::move(*entry));
+                const bool antonym = takeAntonymMark(*entry);
+                addOnce(antonym ? out[size_t(m)].antonyms : out[size_t(m)].synonyms, std::move(*entry));
             }
         }
         data_->CleanUpAfterLookup(&found, count);

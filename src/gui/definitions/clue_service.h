@@ -52,7 +52,6 @@ public:
     QString archivePath() const { return archivePath_; }
     // Shows the archive's window, made on first use.
     void showArchiveWindow();
-    ArchiveWindow* archiveWindow() const { return archiveWindow_; }
 
 signals:
     void prepared();

@@ -31,7 +31,7 @@ void DraftAllCommand::start() {
 void DraftAllCommand::apply(const Answer& answer) {
     if (answer.grid.gridRows == w_.session().grid.gridRows) {
         std::vector<std::pair<SlotKey, std::string>> drafts;
-        for (const SlotSuggestions& s : answer.slots)
+        for (const SlotSuggestions& s : answer.suggested)
             if (!s.suggestions.empty()) drafts.emplace_back(SlotKey::of(s.slot), s.suggestions.front().text);
         editor_.draftAll(drafts);
     }

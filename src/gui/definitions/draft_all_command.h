@@ -32,7 +32,7 @@ signals:
 private:
     struct Answer {
         Grid grid;
-        std::vector<SlotSuggestions> slots;
+        std::vector<SlotSuggestions> suggested;
     };
     void start();
     void apply(const Answer& answer);

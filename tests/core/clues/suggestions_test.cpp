@@ -170,6 +170,7 @@ TEST_F(Suggestions, ThesaurusGivesMeaningsInTheEntrysFormAfterTheSettersOwn) {
     EXPECT_EQ(texts(of("RE"), 1), std::vector<std::string>{"Sovrano"});  // REgnante would give it away
 
     archive_.saved = {{"CASA", "Dimora dei sogni", "a.qrv", "2026-12-01 10:00:00"},
+                      {"CASA", "Dimora dei sogni", "b.qrv", "2026-11-02 10:00:00"},
                       {"CASA", "Il nido", "b.qrv", "2026-11-01 10:00:00"}};
     const std::vector<Suggestion> casa = of("CASA");
     ASSERT_GE(casa.size(), 3u);
