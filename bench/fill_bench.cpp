@@ -8,12 +8,16 @@
 //   filler (`qxw -b`), on the same grids with the same word list of about
 //   2.4 million words (made once by fill_word_list.sh into the cache folder);
 // - autofill with the default dictionaries on Italian-style grids from 9 x 9
-//   to 15 x 15: the median time and the share of base.diz words.
+//   to 15 x 15, with the editor's rules and without: the median times and
+//   their ratio, the share of base.diz words, and (by the word facts of
+//   parole.fatti) the entries of three letters or more by kind, their mean
+//   familiarity and the entries the rules refuse.
 // The grids are in bench/grids. The report closes with the ratios.
 //
 // Run from the top of the worktree after a build, or name the folders:
 //   build/bench/fill_bench [--dir=PROGRAM_FOLDER] [--cache=DIR] [--qxw=PATH]
-//                          [--qxw-seconds=300] [benchmark options]
+//                          [--qxw-seconds=300] [--min-familiarity=0]
+//                          [benchmark options]
 // --benchmark_filter=insight runs only the in-process insight figures.
 
 #include <benchmark/benchmark.h>
@@ -33,7 +37,9 @@
 #include "core/dictionary/dictionary_loader.h"
 #include "core/dictionary/lexicon.h"
 #include "core/files/grid_file.h"
+#include "core/dictionary/facts_file.h"
 #include "core/fill/fill.h"
+#include "core/fill/fill_cost.h"
 #include "core/fill/insight.h"
 #include "crossing_reference.h"
 #include "qxw_deck.h"
@@ -49,17 +55,24 @@ struct Settings {
     std::string qxw = "/usr/games/qxw";
     double qxwSeconds = 300;
     double fillSeconds = 60;
+    int minFamiliarity = FAMILIARITY_ALL;
 };
 Settings settings;
 
-// The default dictionaries, loaded once, as the lexicon the crossing trial
-// and the fill engine read.
+// The default dictionaries, loaded once with their word facts, as the
+// lexicon the crossing trial and the fill engine read, and the editor's
+// rules over them (null without parole.fatti).
 struct Defaults {
-    explicit Defaults(DictionarySet loaded)
-        : lexicon(std::move(loaded)), table(lexicon.words()), active(activeMask(lexicon.dictionaries())) {}
+    Defaults(DictionarySet loaded, std::shared_ptr<const FactsFile> facts)
+        : lexicon(std::move(loaded), std::move(facts)), table(lexicon.words()), active(activeMask(lexicon.dictionaries())) {
+        if (lexicon.facts())
+            rules = std::make_shared<const WordRules>(*lexicon.facts(),
+                                                      EditorRules{true, settings.minFamiliarity, {}});
+    }
     const Lexicon lexicon;
     const WordTable& table;
     const DictMask active;
+    std::shared_ptr<const WordRules> rules;
 };
 
 const Defaults& defaults() {
@@ -71,7 +84,9 @@ const Defaults& defaults() {
             std::fprintf(stderr, "fill_bench: %s: %s\n", settings.folder.c_str(), report.fatalMessage.c_str());
             std::exit(1);
         }
-        return new Defaults(std::move(dicts));
+        FactsLoad facts = loadFacts(settings.folder);
+        if (!facts.file) std::fprintf(stderr, "fill_bench: %s\n", facts.warning.c_str());
+        return new Defaults(std::move(dicts), std::move(facts.file));
     }();
     return *loaded;
 }
@@ -273,35 +288,46 @@ void registerComparison(const std::string& name) {
     }
 }
 
-// Fills of the default dictionaries, by grid and seed.
+// Fills of the default dictionaries, by grid, seed and rules.
 struct DefaultFill {
     std::string grid;
+    bool rules = false;
     bool filled = false;
     double seconds = 0;
     std::array<int, 7> wordsByDictionary{};
+    FillReport judged;  // by the rules' facts, whether or not the fill used them
+    std::vector<std::string> entries;  // in slot order
     int words() const { return std::accumulate(wordsByDictionary.begin(), wordsByDictionary.end(), 0); }
 };
 std::vector<DefaultFill> defaultFills;
 
-void registerDefaultFill(const std::string& name, uint64_t seed) {
-    benchmark::RegisterBenchmark(("default/" + name + "/seed" + std::to_string(seed)).c_str(),
-                                 [name, seed](benchmark::State& state) {
-                                     const Grid grid = readGrid(name);
-                                     const Defaults& d = defaults();
-                                     FillOptions options;
-                                     options.active = d.active;
-                                     options.seconds = settings.fillSeconds;
-                                     options.seed = seed;
-                                     for (auto _ : state) {
-                                         const FillResult result = fill(d.table, grid, options);
-                                         state.SetIterationTime(result.seconds);
-                                         DefaultFill made{name, result.outcome == FillOutcome::Filled &&
-                                                                    result.report.repeated.empty(),
-                                                          result.seconds, result.report.wordsByDictionary};
-                                         defaultFills.push_back(made);
-                                         state.SetLabel(made.filled ? "filled" : "not filled");
-                                     }
-                                 })
+DefaultFill judgedFill(const std::string& name, bool rules, const FillResult& result) {
+    DefaultFill made{name, rules, result.outcome == FillOutcome::Filled && result.report.repeated.empty(),
+                     result.seconds, result.report.wordsByDictionary, {}, {}};
+    if (!made.filled || !defaults().rules) return made;
+    for (const Slot& slot : slotsOf(result.grid)) made.entries.push_back(slot.pattern(result.grid));
+    judgeFill(*defaults().rules, result.grid, made.judged);
+    return made;
+}
+
+void registerDefaultFill(const std::string& name, uint64_t seed, bool rules) {
+    const std::string title = std::string(rules ? "rules/" : "default/") + name + "/seed" + std::to_string(seed);
+    benchmark::RegisterBenchmark(title.c_str(), [name, seed, rules](benchmark::State& state) {
+        const Grid grid = readGrid(name);
+        const Defaults& d = defaults();
+        if (rules && !d.rules) return state.SkipWithError("no parole.fatti");
+        FillOptions options;
+        options.active = d.active;
+        options.seconds = settings.fillSeconds;
+        options.seed = seed;
+        if (rules) options.rules = d.rules;
+        for (auto _ : state) {
+            const FillResult result = fill(d.table, grid, options);
+            state.SetIterationTime(result.seconds);
+            defaultFills.push_back(judgedFill(name, rules, result));
+            state.SetLabel(defaultFills.back().filled ? "filled" : "not filled");
+        }
+    })
         ->Iterations(1)
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond);
@@ -349,26 +375,58 @@ void printComparison() {
                 settings.fillSeconds);
 }
 
+// The kinds of the fills' entries of three letters or more, as shares.
+void printKinds(bool rules) {
+    std::array<int, WORD_KINDS> kinds{};
+    int entries = 0, refused = 0;
+    std::vector<double> familiarity;
+    for (const DefaultFill& f : defaultFills) {
+        if (f.rules != rules || !f.filled || !f.judged.judged) continue;
+        for (const std::string& word : f.entries) {
+            if (word.size() < 3) continue;
+            ++kinds[size_t(bestKind(defaults().lexicon.facts()->find(word).kinds))];
+            ++entries;
+        }
+        refused += int(f.judged.refused.size());
+        familiarity.push_back(f.judged.meanFamiliarity);
+    }
+    if (entries == 0) return;
+    std::printf("  %s: %d entries of 3+ letters;", rules ? "with the rules" : "without rules", entries);
+    for (int k = 0; k < WORD_KINDS; ++k)
+        if (kinds[size_t(k)]) std::printf(" %s %.1f%%", std::string(kindKey(WordKind(k))).c_str(), 100.0 * kinds[size_t(k)] / entries);
+    std::printf("\n    median of the fills' mean familiarity %.1f; entries the rules refuse: %d\n", median(familiarity),
+                refused);
+}
+
 void printDefaultFills() {
     if (defaultFills.empty()) return;
-    std::vector<double> seconds, baseShares;
-    std::array<int, 7> pooled{};
-    int filled = 0, words = 0;
+    std::map<bool, std::vector<double>> seconds, baseShares;
+    std::map<bool, int> filled, tried;
     for (const DefaultFill& f : defaultFills) {
+        ++tried[f.rules];
         if (!f.filled) continue;
-        ++filled;
-        seconds.push_back(f.seconds);
-        baseShares.push_back(f.words() ? double(f.wordsByDictionary[1]) / f.words() : 0);
-        for (size_t slot = 0; slot < pooled.size(); ++slot) pooled[slot] += f.wordsByDictionary[slot];
-        words += f.words();
+        ++filled[f.rules];
+        seconds[f.rules].push_back(f.seconds);
+        baseShares[f.rules].push_back(f.words() ? double(f.wordsByDictionary[1]) / f.words() : 0);
     }
-    std::printf("\nautofill with the default dictionaries: %d of %zu fills made, median %.3f s; base.diz words: "
-                "median share %.1f%%\nwords of all fills by dictionary:",
-                filled, defaultFills.size(), median(seconds), 100 * median(baseShares));
-    for (int slot = 1; slot <= SEARCHABLE_SLOTS; ++slot)
-        if (pooled[size_t(slot)])
-            std::printf(" %s %.1f%%", defaults().lexicon[slot].dictFileName.c_str(), 100.0 * pooled[size_t(slot)] / words);
-    std::printf("\n");
+    std::printf("\nautofill with the default dictionaries (grids it_09x09 .. it_15x15, seeds 1-3):\n");
+    for (const bool rules : {false, true}) {
+        if (!tried[rules]) continue;
+        std::printf("  %-15s %d of %d fills made, median %.3f s, base.diz words median share %.1f%%\n",
+                    rules ? "with the rules:" : "without rules:", filled[rules], tried[rules],
+                    median(seconds[rules]), 100 * median(baseShares[rules]));
+    }
+    if (!seconds[false].empty() && !seconds[true].empty())
+        std::printf("  median time with the rules / without: %.2f\n", median(seconds[true]) / median(seconds[false]));
+    for (const bool rules : {false, true}) printKinds(rules);
+    for (const DefaultFill& f : defaultFills)
+        if (f.rules && f.filled) {
+            std::printf("  %s:", f.grid.c_str());
+            for (const std::string& word : f.entries)
+                std::printf(" %s/%s", word.c_str(),
+                            std::string(kindKey(bestKind(defaults().lexicon.facts()->find(word).kinds))).c_str());
+            std::printf("\n");
+        }
 }
 
 void printLoad(const char* when) {
@@ -395,6 +453,7 @@ int main(int argc, char** argv) {
         else if (arg.rfind("--cache=", 0) == 0) settings.cache = arg.substr(8);
         else if (arg.rfind("--qxw=", 0) == 0) settings.qxw = arg.substr(6);
         else if (arg.rfind("--qxw-seconds=", 0) == 0) settings.qxwSeconds = std::atof(arg.c_str() + 14);
+        else if (arg.rfind("--min-familiarity=", 0) == 0) settings.minFamiliarity = std::atoi(arg.c_str() + 18);
         else rest.push_back(argv[i]);
     }
     int restCount = int(rest.size());
@@ -402,7 +461,8 @@ int main(int argc, char** argv) {
     registerInsightFigures();
     for (const char* grid : {"qxw_11x12", "qxw_13x13", "qxw_15x15_us"}) registerComparison(grid);
     for (const char* grid : {"it_09x09", "it_10x10", "it_11x11", "it_12x12", "it_13x13", "it_14x14", "it_15x15"})
-        for (uint64_t seed = 1; seed <= 3; ++seed) registerDefaultFill(grid, seed);
+        for (const bool rules : {false, true})
+            for (uint64_t seed = 1; seed <= 3; ++seed) registerDefaultFill(grid, seed, rules);
     printLoad("at the start");
     TimesReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

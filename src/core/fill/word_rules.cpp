@@ -1,6 +1,9 @@
 #include "core/fill/word_rules.h"
 
 #include <algorithm>
+#include <bit>
+
+#include "core/dictionary/candidates.h"
 
 namespace quirvo {
 
@@ -111,6 +114,18 @@ std::span<const WordRef> WordRules::lemmaForms(int length, uint32_t index) const
     const uint32_t lemma = facts_.fact(length, index).lemma;
     if (lemma == NO_LEMMA || size_t(lemma) + 1 >= starts_.size()) return {};
     return std::span<const WordRef>(members_).subspan(starts_[lemma], starts_[lemma + 1] - starts_[lemma]);
+}
+
+std::vector<uint32_t> acceptedCandidates(const WordRules& rules, std::string_view pattern, DictMask active) {
+    const int length = int(pattern.size());
+    std::vector<uint32_t> words;
+    if (length < 2 || length > WordTable::MAX_LENGTH) return words;
+    const std::vector<uint64_t> bits = candidateBits(rules.facts().table(), pattern, active);
+    const std::vector<uint64_t>& accepted = rules.accepted(length);
+    for (size_t b = 0; b < bits.size(); ++b)
+        for (uint64_t rest = bits[b] & accepted[b]; rest; rest &= rest - 1)
+            words.push_back(uint32_t(b * 64 + size_t(std::countr_zero(rest))));
+    return words;
 }
 
 }  // namespace quirvo

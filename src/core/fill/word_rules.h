@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string_view>
 #include <vector>
 
 #include "core/dictionary/word_facts.h"
@@ -71,5 +72,9 @@ private:
     std::vector<uint32_t> starts_;
     std::vector<WordRef> members_;
 };
+
+// The words of the table that fit a pattern of letters and "?" in the
+// active dictionaries and that the rules accept, in table order.
+std::vector<uint32_t> acceptedCandidates(const WordRules& rules, std::string_view pattern, DictMask active);
 
 }  // namespace quirvo

@@ -9,6 +9,7 @@
 #include <QDir>
 
 #include "core/dictionary/dictionary_loader.h"
+#include "core/dictionary/facts_file.h"
 #include "gui/app/controllers.h"
 #include "gui/app/message_box.h"
 #include "gui/files/document_flow.h"
@@ -42,11 +43,14 @@ void DictionaryLoading::Timer0_Timer() {
         documentFlow_.escifine();
         return;
     }
-    w_.session().installLexicon(std::move(loaded));
+    const FactsLoad facts = loadFacts(w_.session().programFolder);
+    w_.session().installLexicon(std::move(loaded), facts.file);
     for (const std::string& warning : report.warnings)
         showMessage(&w_, "Attenzione...", QString::fromUtf8(warning.c_str()));
     setUpMenusAndPanels();
     finish();
+    // Without the facts the program works as ever; the rules wait for them.
+    if (!facts.warning.empty()) w_.stb1()->setText(3, " " + QString::fromUtf8(facts.warning.c_str()) + " ");
 }
 
 void DictionaryLoading::setUpMenusAndPanels() {

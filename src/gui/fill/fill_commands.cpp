@@ -11,6 +11,7 @@
 #include "gui/app/status_panels.h"
 #include "gui/editing/editing_display.h"
 #include "gui/editing/history_commands.h"
+#include "gui/fill/banned_words.h"
 #include "gui/fill/fill_settings_dialog.h"
 
 namespace quirvo {
@@ -77,6 +78,7 @@ FillCommands::FillCommands(MainWindow& window, WordTableSource& tables, HistoryC
     escape_->setEnabled(false);
     connect(escape_, &QAction::triggered, this, &FillCommands::stop);
     w_.addAction(escape_);
+    tables_.setEditorRules(editorRules());
     progressTimer_ = new QTimer(this);
     progressTimer_->setInterval(PROGRESS_MS);
     connect(progressTimer_, &QTimer::timeout, this, &FillCommands::showProgress);
@@ -125,8 +127,15 @@ void FillCommands::RiempiParola_Click() {
         });
 }
 
+EditorRules FillCommands::editorRules() const {
+    return {settings_.rules, settings_.minFamiliarity, settings_.rules ? readBannedWords() : std::vector<std::string>{}};
+}
+
 void FillCommands::OpzioniRiempi_Click() {
-    if (!dialog_) dialog_ = new FillSettingsDialog(settings_, *w_.session().lexicon, &w_);
+    if (!dialog_) {
+        dialog_ = new FillSettingsDialog(settings_, *w_.session().lexicon, &w_);
+        connect(dialog_, &QDialog::accepted, this, [this] { tables_.setEditorRules(editorRules()); });
+    }
     dialog_->show();
     dialog_->raise();
     dialog_->activateWindow();
@@ -135,6 +144,7 @@ void FillCommands::OpzioniRiempi_Click() {
 void FillCommands::run(const QString& runningText, Work work) {
     Session& s = w_.session();
     const std::shared_future<WordTableSource::Table> table = tables_.table(s.lexicon);
+    const std::shared_future<WordTableSource::Rules> rules = tables_.rules(s.lexicon);
     s.busyLevel = 2;
     s.stopRequest = 0;
     setScanPointers(w_, true);
@@ -147,8 +157,9 @@ void FillCommands::run(const QString& runningText, Work work) {
     }
     escape_->setEnabled(true);
     progressTimer_->start();
-    job_.start([table, options = engineOptions(), shared = shared_, work](const std::atomic<bool>& stop) {
+    job_.start([table, rules, options = engineOptions(), shared = shared_, work](const std::atomic<bool>& stop) {
         FillOptions o = options;
+        o.rules = rules.get();
         o.stop = &stop;
         o.progress = [shared](const FillProgress& p) {
             std::lock_guard lock(shared->mutex);

@@ -51,6 +51,7 @@ private:
 
     bool ready() const;
     FillOptions engineOptions() const;
+    EditorRules editorRules() const;
     void run(const QString& runningText, Work work);
     void finished(Answer answer);
     void applyGrid(const FillResult& result);

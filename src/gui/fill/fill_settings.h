@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/dictionary/dictionary.h"
+#include "core/fill/editor_rules.h"
 
 namespace quirvo {
 
@@ -16,6 +17,10 @@ struct FillSettings {
     // By dictionary slot (index 0 unused): the fill may use a slot that is
     // both active and allowed here.
     std::array<bool, SEARCHABLE_SLOTS + 1> allowed{false, true, true, true, true, true, true};
+    // "Regole della Rivista": only words a magazine prints, at least this
+    // familiar, none of the setter's banned words.
+    bool rules = true;
+    int minFamiliarity = FAMILIARITY_ALL;
 };
 
 }  // namespace quirvo

@@ -1,6 +1,9 @@
 #include "gui/fill/fill_settings_dialog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <algorithm>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -8,11 +11,14 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "gui/fill/banned_words.h"
+
 namespace quirvo {
 
 namespace {
 
 constexpr int MAX_SECONDS = 3600;
+constexpr int FAMILIARITY_LEVELS[] = {FAMILIARITY_ALL, FAMILIARITY_COMMON, FAMILIARITY_VERY_COMMON};
 
 }  // namespace
 
@@ -54,6 +60,7 @@ FillSettingsDialog::FillSettingsDialog(FillSettings& options, const Lexicon& lex
         allowed_[slot] = box;
     }
     layout->addWidget(group);
+    layout->addWidget(rulesGroup(lexicon));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Cancel)->setText("Annulla");
@@ -62,7 +69,37 @@ FillSettingsDialog::FillSettingsDialog(FillSettings& options, const Lexicon& lex
     layout->addWidget(buttons);
 }
 
+QGroupBox* FillSettingsDialog::rulesGroup(const Lexicon& lexicon) {
+    rules_ = new QGroupBox("Regole della Rivista", this);
+    rules_->setObjectName("Regole");
+    rules_->setCheckable(true);
+    rules_->setChecked(options_.rules);
+    auto* layout = new QVBoxLayout(rules_);
+    layout->addWidget(new QLabel(QString::fromUtf8("Niente verbi coniugati, gerundi, verbi con pronomi, forme tronche,\n"
+                                                   "parole sconosciute; una sola forma di ogni parola."),
+                                 rules_));
+    auto* form = new QFormLayout;
+    familiarity_ = new QComboBox(rules_);
+    familiarity_->setObjectName("Familiarita");
+    familiarity_->addItems({"tutte", "comuni", "molto comuni"});
+    for (int i = 0; i < 3; ++i)
+        if (options_.minFamiliarity == FAMILIARITY_LEVELS[i]) familiarity_->setCurrentIndex(i);
+    form->addRow("Parole ammesse:", familiarity_);
+    layout->addLayout(form);
+    auto* banned = new QPushButton("Parole vietate...", rules_);
+    banned->setObjectName("ParoleVietate");
+    connect(banned, &QPushButton::clicked, this, [this] { (new BannedWordsDialog(this))->open(); });
+    layout->addWidget(banned, 0, Qt::AlignLeft);
+    if (!lexicon.hasFacts()) {
+        rules_->setEnabled(false);
+        rules_->setToolTip(QString::fromUtf8("Manca il file parole.fatti, o è danneggiato"));
+    }
+    return rules_;
+}
+
 void FillSettingsDialog::accept() {
+    options_.rules = rules_->isChecked();
+    options_.minFamiliarity = FAMILIARITY_LEVELS[std::clamp(familiarity_->currentIndex(), 0, 2)];
     options_.seconds = seconds_->value();
     options_.improve = improve_->isChecked();
     for (int slot = 1; slot <= SEARCHABLE_SLOTS; ++slot)

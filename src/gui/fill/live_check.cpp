@@ -17,18 +17,19 @@ struct LiveCheck::Engine {
     std::mutex mutex;
     WordTableSource::Table table;
     DictMask active = 0;
+    WordTableSource::Rules rules;
     std::optional<Insight> insight;
 
-    InsightReport check(const WordTableSource::Table& t, DictMask mask, const Grid& grid,
-                        const std::atomic<bool>& stop) {
+    InsightReport check(const Answer& a, const std::atomic<bool>& stop) {
         std::lock_guard lock(mutex);
-        if (!insight || table != t || active != mask) {
+        if (!insight || table != a.table || active != a.active || rules != a.rules) {
             insight.reset();
-            table = t;
-            active = mask;
-            insight.emplace(*table, active);
+            table = a.table;
+            active = a.active;
+            rules = a.rules;
+            insight.emplace(*table, active, rules);
         }
-        return insight->check(grid, &stop);
+        return insight->check(a.grid, &stop);
     }
 };
 
@@ -41,6 +42,10 @@ LiveCheck::LiveCheck(MainWindow& window, WordTableSource& tables)
     connect(w_.menuItem("Controllo"), &QAction::toggled, this, &LiveCheck::toggled);
     for (int slot = 1; slot <= SEARCHABLE_SLOTS; ++slot)
         connect(w_.menuItem(QStringLiteral("d%1").arg(slot)), &QAction::triggered, this, &LiveCheck::gridChanged);
+    connect(&tables_, &WordTableSource::rulesChanged, this, [this] {
+        requested_.reset();
+        gridChanged();
+    });
     w_.peri()->installEventFilter(this);
 }
 
@@ -52,12 +57,14 @@ void LiveCheck::gridChanged() {
     const DictMask active = s.activeDictionaries;
     if (requested_ && requested_->gridRows == s.grid.gridRows && requestedActive_ == active) return;
     const std::shared_future<WordTableSource::Table> table = tables_.table(s.lexicon);
-    if (!table.valid()) return;
+    const std::shared_future<WordTableSource::Rules> rules = tables_.rules(s.lexicon);
+    if (!table.valid() || !rules.valid()) return;
     requested_ = s.grid;
     requestedActive_ = active;
-    job_.start([engine = engine_, table, grid = s.grid, active](const std::atomic<bool>& stop) {
-        Answer answer{grid, active, {}, table.get()};
-        answer.report = engine->check(answer.table, active, grid, stop);
+    job_.start([engine = engine_, table, rules, lexicon = s.lexicon, grid = s.grid,
+                active](const std::atomic<bool>& stop) {
+        Answer answer{grid, active, {}, table.get(), rules.get(), lexicon->facts()};
+        answer.report = engine->check(answer, stop);
         return answer;
     });
 }
@@ -103,8 +110,8 @@ bool LiveCheck::showToolTip(QEvent* event) {
         return true;
     }
     const QPointF at = w_.peri()->toCells(help->pos());
-    const QString tip = cellToolTip(*shown_->table, shown_->active, shown_->grid, shown_->report,
-                                    int(std::floor(at.y())), int(std::floor(at.x())));
+    const QString tip = cellToolTip(*shown_->table, shown_->active, shown_->facts, shown_->rules.get(), shown_->grid,
+                                    shown_->report, int(std::floor(at.y())), int(std::floor(at.x())));
     if (tip.isEmpty())
         QToolTip::hideText();
     else

@@ -41,6 +41,8 @@ private:
         DictMask active = 0;
         InsightReport report;
         WordTableSource::Table table;
+        WordTableSource::Rules rules;  // null when the check took every word
+        const WordFacts* facts = nullptr;  // the table's lexicon's, when it has them
     };
     // The engine's remembered state, used by one check at a time.
     struct Engine;

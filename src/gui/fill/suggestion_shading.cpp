@@ -4,14 +4,13 @@
 #include <QTimer>
 
 #include "core/fill/lookahead.h"
+#include "core/fill/word_rules.h"
 #include "gui/app/main_window.h"
 #include "gui/fill/live_check.h"
 
 namespace quirvo {
 
 namespace {
-
-const QColor DEAD_LINE(160, 160, 160);
 
 // Where a transfer writes the lines of the list, as the result list does.
 ListPlace placeOfList(const Session& s) {
@@ -33,29 +32,38 @@ SuggestionShading::SuggestionShading(MainWindow& window, WordTableSource& tables
 void SuggestionShading::listFilled() {
     pending_ = false;
     const Session& s = w_.session();
-    if (!check_.enabled() || (s.workMode != 1 && s.workMode != 2) || !s.grid.exists()) return;
+    if ((s.workMode != 1 && s.workMode != 2) || !s.grid.exists()) return;
     const std::shared_future<WordTableSource::Table> table = tables_.table(s.lexicon);
-    if (!table.valid()) return;
+    const std::shared_future<WordTableSource::Rules> rules = tables_.rules(s.lexicon);
+    if (!table.valid() || !rules.valid()) return;
+    const bool checking = check_.enabled();
     QStringList lines;
     std::vector<std::string> bytes;
     for (int i = 0; i < w_.lists()->count(); ++i) {
         lines << w_.lists()->item(i)->text();
         bytes.push_back(lines.back().toLatin1().toStdString());
     }
-    job_.start([table, active = s.activeDictionaries, grid = s.grid, place = placeOfList(s), lines,
+    job_.start([table, rules, checking, active = s.activeDictionaries, grid = s.grid, place = placeOfList(s), lines,
                 bytes = std::move(bytes), mode = s.workMode](const std::atomic<bool>& stop) {
-        return Answer{lines, deadListLines(*table.get(), active, grid, place, bytes, mode, &stop)};
+        Answer answer{lines, {}, {}};
+        const WordRules* judged = rules.get().get();
+        if (checking) answer.dead = deadListLines(*table.get(), active, grid, place, bytes, mode, &stop, judged);
+        if (judged) answer.refused = refusedListLines(*judged, bytes, mode);
+        return answer;
     });
 }
 
 // The list may have changed since the lines were read: only the same list is shaded.
 void SuggestionShading::shade(const Answer& answer) {
     QListWidget* list = w_.lists();
-    if (!check_.enabled() || list->count() != answer.lines.size()) return;
+    if (list->count() != answer.lines.size()) return;
     for (int i = 0; i < list->count(); ++i)
         if (list->item(i)->text() != answer.lines[i]) return;
-    for (int i = 0; i < list->count(); ++i)
-        if (answer.dead[size_t(i)]) list->item(i)->setForeground(DEAD_LINE);
+    const bool checking = check_.enabled() && !answer.dead.empty();
+    for (int i = 0; i < list->count(); ++i) {
+        if (!answer.refused.empty() && answer.refused[size_t(i)]) list->item(i)->setForeground(REFUSED_LINE_COLOUR);
+        else if (checking && answer.dead[size_t(i)]) list->item(i)->setForeground(DEAD_LINE_COLOUR);
+    }
 }
 
 }  // namespace quirvo

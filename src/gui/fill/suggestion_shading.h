@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QObject>
 #include <QStringList>
 #include <vector>
@@ -12,10 +13,15 @@ namespace quirvo {
 class LiveCheck;
 class MainWindow;
 
+// The colours of the shaded lines.
+inline const QColor DEAD_LINE_COLOUR(160, 160, 160);
+inline const QColor REFUSED_LINE_COLOUR(176, 90, 0);
+
 // Suggestions that look ahead: while the grid check is on, the lines of a
 // row or column result list that would leave a crossing slot with no word
-// turn grey. Only their colour changes; the lines, their order and what a
-// click transfers stay as they are.
+// turn grey; while the editor's rules are on, the words they refuse take a
+// colour of their own. Only their colour changes; the lines, their order
+// and what a click transfers stay as they are.
 class SuggestionShading : public QObject {
     Q_OBJECT
 public:
@@ -24,7 +30,8 @@ public:
 private:
     struct Answer {
         QStringList lines;
-        std::vector<bool> dead;
+        std::vector<bool> dead;     // empty when the check is off
+        std::vector<bool> refused;  // empty when the rules are off
     };
     void listFilled();
     void shade(const Answer& answer);
