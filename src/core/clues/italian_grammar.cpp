@@ -46,9 +46,9 @@ constexpr NounForm MASCULINE{false, false}, FEMININE{true, false}, MASCULINE_PLU
     FEMININE_PLURAL{true, true};
 
 // Countries whose article the ending does not tell.
-const std::array<Named, 44> COUNTRIES{{
+const std::array<Named, 45> COUNTRIES{{
     {"Andorra", {}},          {"Antigua e Barbuda", {}}, {"Bahamas", FEMININE_PLURAL},
-    {"Bahrein", {}},          {"Barbados", {}},          {"Botswana", MASCULINE},
+    {"Bahrein", {}},          {"Barbados", {}},          {"Botswana", MASCULINE},  {"Burkina Faso", MASCULINE},
     {"Canada", MASCULINE},    {"Capo Verde", {}},        {"Cipro", {}},
     {"Comore", FEMININE_PLURAL}, {"Cuba", {}},           {"Dominica", {}},
     {"Figi", FEMININE_PLURAL}, {"Filippine", FEMININE_PLURAL}, {"Ghana", MASCULINE},

@@ -1,12 +1,16 @@
 #include "core/clues/italian_numbers.h"
 
 #include <array>
+#include <unordered_map>
+
+#include "core/dictionary/word_folding.h"
 
 namespace quirvo {
 
 namespace {
 
 std::string romanOf(int value) {
+    if (value < 1 || value > 3999) return {};
     static constexpr std::array<std::pair<int, std::string_view>, 13> STEPS{{
         {1000, "M"}, {900, "CM"}, {500, "D"}, {400, "CD"}, {100, "C"}, {90, "XC"}, {50, "L"},
         {40, "XL"}, {10, "X"}, {9, "IX"}, {5, "V"}, {4, "IV"}, {1, "I"},
@@ -78,6 +82,19 @@ std::string italianNumber(int value) {
     // A final tre after anything else is stressed: ventitré, centotré.
     if (value > 3 && value % 10 == 3 && value % 100 != 13) out.replace(out.size() - 3, 3, "tré");
     return out;
+}
+
+std::string romanNumeral(int value) { return romanOf(value); }
+
+std::optional<int> numberSpelled(std::string_view folded) {
+    static const std::unordered_map<std::string, int> spelled = [] {
+        std::unordered_map<std::string, int> out;
+        for (int n = 1; n <= 1000; ++n) out.emplace(foldWord(italianNumber(n)).value_or(""), n);
+        return out;
+    }();
+    const auto found = spelled.find(std::string(folded));
+    if (found == spelled.end()) return std::nullopt;
+    return found->second;
 }
 
 }  // namespace quirvo

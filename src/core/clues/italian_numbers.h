@@ -14,4 +14,11 @@ std::optional<int> romanValue(std::string_view letters);
 // it: "ventuno", "centottanta", "milleduecentotrentatré".
 std::string italianNumber(int value);
 
+// The same number in roman numerals: "LXXX" for 80.
+std::string romanNumeral(int value);
+
+// The number an entry spells (OTTANTA: 80, VENTITRE: 23), from 1 to 1000;
+// none for any other word.
+std::optional<int> numberSpelled(std::string_view folded);
+
 }  // namespace quirvo

@@ -5,6 +5,7 @@
 #include "core/grid/cell_codes.h"
 
 #include "core/clues/famous_names.h"
+#include "core/clues/unfit_words.h"
 #include "core/dictionary/word_folding.h"
 #include "core/fill/word_rules.h"
 
@@ -87,6 +88,7 @@ void LetterPlayIndex::addWords(const WordFacts& facts, const WrittenForms& writt
             if (fact.familiarity < LETTER_PLAY_FAMILIARITY || !lendsLetters(kind) || facts.personal(length, i)) continue;
             PlaySource source;
             source.folded = std::string(table.word(length, i));
+            if (unfitForClues(source.folded)) continue;
             source.name = kind == WordKind::Name;
             source.written = source.name ? written.name(source.folded) : written.word(source.folded);
             source.lemma = fact.lemma;

@@ -1,6 +1,7 @@
 #include "core/clues/meaning_clues.h"
 
 #include <algorithm>
+#include <array>
 
 #include "core/clues/inflection.h"
 #include "core/clues/italian_grammar.h"
@@ -62,6 +63,34 @@ void addVerbForm(Clues& clues, std::string_view entry, KindSet kinds, const std:
     }
 }
 
+// The place's group, when the word facts know the word as a place.
+std::optional<NoteGroup> placeGroup(const std::vector<FactNote>& notes) {
+    for (const FactNote& note : notes)
+        switch (note.group) {
+            case NoteGroup::Town:
+            case NoteGroup::Province:
+            case NoteGroup::Region:
+            case NoteGroup::Country:
+            case NoteGroup::Capital: return note.group;
+            default: break;
+        }
+    return std::nullopt;
+}
+
+// The places a word of a place may come from: CUNEESE from CUNEO,
+// FRANCESE from FRANCIA, TOSCANO from TOSCANA, CAIROTA from CAIRO.
+std::vector<std::string> placeCandidates(std::string_view word) {
+    static constexpr std::array<std::string_view, 9> SUFFIXES{"ESE", "ESI", "ANO", "ANA", "ANI", "ANE", "INO", "INA", "OTA"};
+    std::vector<std::string> out;
+    for (std::string_view suffix : SUFFIXES) {
+        if (word.size() < suffix.size() + 2 || !word.ends_with(suffix)) continue;
+        const std::string stem(word.substr(0, word.size() - suffix.size()));
+        for (std::string_view ending : {"O", "A", "E", "I", "IA", ""}) out.push_back(stem + std::string(ending));
+        out.push_back(std::string(word.substr(0, word.size() - 1)) + "A");
+    }
+    return out;
+}
+
 constexpr KindSet VERB_FORMS = kindBit(WordKind::PastParticiple) | kindBit(WordKind::PresentParticiple) |
                                kindBit(WordKind::Gerund) | kindBit(WordKind::FiniteVerb);
 
@@ -80,7 +109,7 @@ std::vector<Suggestion> siglaClues(std::string_view entry, const std::vector<Fac
                 clues.add("Sigla " + ofCountry(text));
                 clues.add("Sigla internazionale " + ofCountry(text));
                 break;
-            case NoteGroup::LanguageCode: clues.add("Sigla della lingua " + text); break;
+            case NoteGroup::LanguageCode: clues.add("Sigla " + ofThe(text, MASCULINE) + text); break;
             case NoteGroup::Element:
                 clues.add("Simbolo " + ofThe(text, MASCULINE) + text);
                 clues.add("Simbolo chimico " + ofThe(text, MASCULINE) + text);
@@ -125,6 +154,21 @@ std::vector<Suggestion> nameClues(std::string_view entry, const std::vector<Fact
             case NoteGroup::Surname: clues.add("Cognome italiano"); break;
             default: break;
         }
+    }
+    return clues.take();
+}
+
+std::vector<Suggestion> placeClues(std::string_view entry, const WordFacts& facts, const WrittenForms& written) {
+    Clues clues(SuggestionKind::Name);
+    if (placeGroup(facts.notes(entry))) return clues.take();
+    for (const std::string& base : placeCandidates(entry)) {
+        const std::optional<NoteGroup> group = placeGroup(facts.notes(base));
+        if (!group) continue;
+        const std::string place = written.name(base);
+        if (*group == NoteGroup::Country) clues.add(capitalised(ofCountry(place)));
+        else if (*group == NoteGroup::Region) clues.add(capitalised(ofThe(place, regionForm(place)) + place));
+        else clues.add(capitalised(ofPlace(place)));
+        break;
     }
     return clues.take();
 }

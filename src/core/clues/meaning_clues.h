@@ -6,6 +6,7 @@
 #include "core/clues/suggestion.h"
 #include "core/clues/written_forms.h"
 #include "core/dictionary/facts_file.h"
+#include "core/dictionary/word_facts.h"
 
 namespace quirvo {
 
@@ -17,6 +18,10 @@ std::vector<Suggestion> siglaClues(std::string_view entry, const std::vector<Fac
 // What a name is: "Comune in provincia di Pavia", "Regione con capoluogo
 // Torino", "Capitale della Francia", "Nome femminile".
 std::vector<Suggestion> nameClues(std::string_view entry, const std::vector<FactNote>& notes);
+
+// What a word of a place is of: CUNEESE "Di Cuneo", SIRIANO "Della Siria",
+// by the places the word facts know.
+std::vector<Suggestion> placeClues(std::string_view entry, const WordFacts& facts, const WrittenForms& written);
 
 // The form an inflected word is of its lemma: "Plurale di esedra",
 // "Femminile di notaio", "Participio di amare", "Voce del verbo amare".

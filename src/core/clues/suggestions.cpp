@@ -5,6 +5,8 @@
 #include "core/grid/cell_codes.h"
 
 #include "core/clues/clue_exclusions.h"
+#include "core/clues/grammar_clues.h"
+#include "core/clues/inflection.h"
 #include "core/clues/letter_play_clues.h"
 #include "core/clues/meaning_clues.h"
 #include "core/clues/thesaurus_clues.h"
@@ -41,6 +43,22 @@ std::vector<Suggestion> archived(DefinitionArchive* archive, const std::string& 
     return out;
 }
 
+// The facts' lemma; where they give none but the word itself, one guessed
+// from its ending that the thesaurus knows (TRACCE: traccia), or the
+// masculine of an adjective's ending the facts know (ACINETICA: acinetico).
+std::string lemmaOf(const std::string& word, std::string_view known, const ClueSources& sources,
+                    const WrittenForms& written) {
+    if (!known.empty() && known != word) return std::string(known);
+    const Thesaurus* thesaurus = sources.thesaurus;
+    if (thesaurus && thesaurus->meanings(written.word(word)).empty())
+        for (const std::string& lemma : lemmaCandidates(word))
+            if (!thesaurus->meanings(written.word(lemma)).empty()) return lemma;
+    const std::string base = adjectiveBase(word);
+    if (!base.empty() && base != word && sources.facts && hasKind(sources.facts->find(base).kinds, WordKind::Noun))
+        return base;
+    return std::string(known);
+}
+
 }  // namespace
 
 std::vector<Suggestion> suggestDefinitions(const ClueSources& sources, const Grid& grid, const Slot& slot) {
@@ -50,7 +68,7 @@ std::vector<Suggestion> suggestDefinitions(const ClueSources& sources, const Gri
     const WrittenForms& written = sources.written ? *sources.written : plain;
     const WordFacts* facts = sources.facts;
     const FactRecord fact = facts ? facts->find(word) : FactRecord{};
-    const std::string lemma = facts ? std::string(facts->lemma(fact)) : std::string();
+    const std::string lemma = lemmaOf(word, facts ? facts->lemma(fact) : std::string_view(), sources, written);
     const std::vector<FactNote> notes = facts ? facts->notes(word) : std::vector<FactNote>{};
     const WordKind kind = bestKind(fact.kinds);
     const ClueExclusions excluded(grid, word, facts);
@@ -59,12 +77,17 @@ std::vector<Suggestion> suggestDefinitions(const ClueSources& sources, const Gri
     if (sources.thesaurus) thesaurus = thesaurusClues(word, lemma, *sources.thesaurus, written, facts, excluded);
     std::vector<Suggestion> out;
     append(out, archived(sources.archive, word));
+    if (kind == WordKind::FunctionWord) append(out, grammarClues(word));
     if (meaningful(kind)) append(out, std::move(thesaurus.strong));
     append(out, siglaClues(word, notes));
     append(out, nameClues(word, notes));
+    if (facts) append(out, placeClues(word, *facts, written));
     if (!meaningful(kind)) append(out, std::move(thesaurus.strong));
     append(out, lemmaClues(word, fact.kinds, lemma, written));
-    const bool letterPlay = word.size() == 2 || (word.size() == 3 && !meaningful(kind) && kind != WordKind::Name);
+    append(out, grammarClues(word));
+    // Three letters that mean nothing the sources know are clued by letter
+    // play as well.
+    const bool letterPlay = word.size() == 2 || (word.size() == 3 && (out.empty() || !meaningful(kind)));
     if (letterPlay && sources.letterPlay)
         append(out, letterPlayClues(*sources.letterPlay, word, excluded, sources.thesaurus));
     append(out, std::move(thesaurus.weak));

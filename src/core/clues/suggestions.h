@@ -28,8 +28,9 @@ struct ClueSources {
 
 // The definitions suggested for the word of a slot, best first: the
 // setter's own from the archive, then what the word means or stands for,
-// its form, and for two letters (three for a sigla or a group of letters)
-// letter play. None while the slot has an empty cell.
+// its form, and for two letters (three for a sigla, a group of letters or
+// a word nothing else defines) letter play. None while the slot has an
+// empty cell.
 std::vector<Suggestion> suggestDefinitions(const ClueSources& sources, const Grid& grid, const Slot& slot);
 
 struct SlotSuggestions {

@@ -4,6 +4,7 @@
 
 #include "core/clues/inflection.h"
 #include "core/clues/italian_grammar.h"
+#include "core/clues/unfit_words.h"
 #include "core/dictionary/word_folding.h"
 
 namespace quirvo {
@@ -34,7 +35,7 @@ struct Context {
     NounInflection inflection = NounInflection::Lemma;
 
     bool givesAway(std::string_view folded) const {
-        return folded == entry || excluded.word(folded) || shareRoot(folded, entry) ||
+        return unfitForClues(folded) || folded == entry || excluded.word(folded) || shareRoot(folded, entry) ||
                (!lemma.empty() && shareRoot(folded, lemma));
     }
 
@@ -52,6 +53,12 @@ struct Context {
     }
 };
 
+// The word's own meanings, or else those of the words that list it.
+std::vector<Meaning> meaningsOf(const Thesaurus& thesaurus, std::string_view folded, const WrittenForms& written) {
+    std::vector<Meaning> own = thesaurus.meanings(written.word(folded));
+    return own.empty() ? thesaurus.listing(folded) : own;
+}
+
 void addOnce(std::vector<Suggestion>& list, std::string text) {
     if (list.size() >= MOST) return;
     text = capitalised(text);
@@ -64,11 +71,11 @@ void addOnce(std::vector<Suggestion>& list, std::string text) {
 ThesaurusClues thesaurusClues(std::string_view entry, std::string_view lemma, const Thesaurus& thesaurus,
                               const WrittenForms& written, const WordFacts* facts, const ClueExclusions& excluded) {
     Context c{entry, lemma, written, facts, excluded};
-    std::vector<Meaning> meanings = thesaurus.meanings(written.word(entry));
+    std::vector<Meaning> meanings = meaningsOf(thesaurus, entry, written);
     if (meanings.empty() && !lemma.empty() && lemma != entry) {
         c.inflection = nounInflection(entry, lemma);
         if (c.inflection == NounInflection::Unknown) return {};
-        meanings = thesaurus.meanings(written.word(lemma));
+        meanings = meaningsOf(thesaurus, lemma, written);
     }
     std::vector<std::vector<std::string>> texts(meanings.size());
     for (size_t m = 0; m < meanings.size(); ++m) {

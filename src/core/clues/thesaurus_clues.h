@@ -12,8 +12,9 @@
 namespace quirvo {
 
 // The thesaurus's meanings and synonyms as definitions: for the entry
-// itself, or else for its lemma with each synonym put in the entry's form
-// (CASE: Abitazioni, Dimore) when the word facts know that form. Strong
+// itself (or, when it has no entry of its own, the words that list it), or
+// else for its lemma with each synonym put in the entry's form (CASE:
+// Abitazioni, Dimore) when the word facts know that form. Strong
 // ones first; weak ones are the synonyms of a preposition, a conjunction
 // or a pronoun (IN: Con), which read poorly as a definition.
 struct ThesaurusClues {

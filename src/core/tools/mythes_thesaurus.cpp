@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <fstream>
 
 #include "core/common/readable_file.h"
 #include "core/common/text_encoding.h"
@@ -45,11 +46,11 @@ std::unique_ptr<MythesThesaurus> MythesThesaurus::open(const std::string& indexF
     if (!encoding) return fail("dizionario dei sinonimi illeggibile: " + indexFile);
     CharsetConversion charset(encoding);
     if (!charset.supported()) return fail("codifica sconosciuta in " + dataFile);
-    return std::unique_ptr<MythesThesaurus>(new MythesThesaurus(std::move(data), std::move(charset)));
+    return std::unique_ptr<MythesThesaurus>(new MythesThesaurus(std::move(data), std::move(charset), dataFile));
 }
 
-MythesThesaurus::MythesThesaurus(std::unique_ptr<MyThes> data, CharsetConversion charset)
-    : data_(std::move(data)), charset_(std::move(charset)) {}
+MythesThesaurus::MythesThesaurus(std::unique_ptr<MyThes> data, CharsetConversion charset, std::string dataFile)
+    : data_(std::move(data)), charset_(std::move(charset)), dataFile_(std::move(dataFile)) {}
 
 MythesThesaurus::~MythesThesaurus() = default;
 
@@ -79,6 +80,15 @@ std::vector<Meaning> MythesThesaurus::meanings(std::string_view word) const {
         return out;
     }
     return {};
+}
+
+std::vector<Meaning> MythesThesaurus::listing(std::string_view folded) const {
+    std::call_once(listingsRead_, [this] {
+        std::ifstream in(dataFile_, std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        listings_ = ThesaurusListings(charset_.fromData(bytes).value_or(""));
+    });
+    return listings_.listing(folded);
 }
 
 }  // namespace quirvo

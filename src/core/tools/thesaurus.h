@@ -21,6 +21,10 @@ class Thesaurus {
 public:
     virtual ~Thesaurus() = default;
     virtual std::vector<Meaning> meanings(std::string_view word) const = 0;
+    // The meanings of other words that list this one (folded, PIROGA) among
+    // their synonyms, the other word first: what the thesaurus says of a
+    // word it has no entry for.
+    virtual std::vector<Meaning> listing(std::string_view folded) const = 0;
 };
 
 }  // namespace quirvo

@@ -8,6 +8,7 @@
 #include "../support/clue_facts.h"
 #include "../support/dictionary_builders.h"
 #include "core/clues/letter_play.h"
+#include "core/common/text_encoding.h"
 #include "core/dictionary/lexicon.h"
 #include "core/dictionary/word_folding.h"
 
@@ -22,6 +23,18 @@ public:
     std::vector<Meaning> meanings(std::string_view word) const override {
         const auto found = data.find(word);
         return found == data.end() ? std::vector<Meaning>{} : found->second;
+    }
+    std::vector<Meaning> listing(std::string_view folded) const override {
+        std::vector<Meaning> out;
+        for (const auto& [head, meanings] : data)
+            for (const Meaning& m : meanings)
+                if (std::find(m.synonyms.begin(), m.synonyms.end(), lowerUtf8(folded)) != m.synonyms.end()) {
+                    Meaning listed{m.tag, {head}, {}};
+                    for (const std::string& s : m.synonyms)
+                        if (s != lowerUtf8(folded)) listed.synonyms.push_back(s);
+                    out.push_back(listed);
+                }
+        return out;
     }
 };
 
@@ -45,6 +58,8 @@ protected:
         thesaurus_.data["casa"] = {{"(s.f.)", {"abitazione", "casato", "edificio"}, {}}, {"(s.f.)", {"dimora"}, {}}};
         thesaurus_.data["amare"] = {{"(v. Voler bene)", {"adorare", "amabile"}, {}}};
         thesaurus_.data["re"] = {{"(s.m.)", {"regnante", "sovrano"}, {}}};
+        thesaurus_.data["traccia"] = {{"(s.f.)", {"orma", "segno"}, {}}};
+        thesaurus_.data["canoa"] = {{"(s.f.)", {"kayak", "piroga"}, {}}};
     }
 
     ClueSources sources() { return {lexicon_.facts(), &index_, &written_, &thesaurus_, &archive_}; }
@@ -98,6 +113,7 @@ TEST_F(Suggestions, LetterPlayTakesTheEntrysLettersFromFamiliarSources) {
         {"RE", {SuggestionKind::Initials, "Le iniziali di Reggio Emilia", "Reggio Emilia"}},
         {"AA", {SuggestionKind::Alternate, "Le pari di casa", "CASA"}},
         {"CS", {SuggestionKind::Alternate, "Le dispari di casa", "CASA"}},
+        {"ED", {SuggestionKind::Middle, "Il cuore di sede", "SEDE"}},
     };
     for (const Case& c : cases) {
         const std::vector<Suggestion> all = of(c.entry);
@@ -106,6 +122,7 @@ TEST_F(Suggestions, LetterPlayTakesTheEntrysLettersFromFamiliarSources) {
             if (!isLetterPlay(s.kind)) continue;
             EXPECT_TRUE(letterPlayHolds(s, c.entry)) << c.entry << " from " << s.source << ": " << s.text;
             EXPECT_NE(s.source, "CAPPA") << "a rare word lent its letters";
+            EXPECT_NE(s.source, "MERDA") << "a vulgar word lent its letters";
         }
     }
     // Metà di casa: the plainest play of the most familiar word comes first.
@@ -147,14 +164,27 @@ TEST_F(Suggestions, SigleNamesAndLemmasSayWhatTheWordIs) {
         {"ESEDRE", SuggestionKind::Lemma, "Plurale di esedra"},
         {"NOTAIA", SuggestionKind::Lemma, "Femminile di notaio"},
         {"AMATO", SuggestionKind::Lemma, "Participio di amare"},
+        {"PESCATRICE", SuggestionKind::Lemma, "Femminile di pescatore"},
+        {"ALLA", SuggestionKind::Lemma, "Preposizione articolata"},
+        {"MIEI", SuggestionKind::Lemma, "Aggettivo possessivo"},
+        {"OTTANTA", SuggestionKind::Lemma, "LXXX per i Romani"},
+        {"TRACCE", SuggestionKind::Lemma, "Plurale di traccia"},  // a lemma the thesaurus knows
+        {"ACINETICA", SuggestionKind::Lemma, "Femminile di acinetico"},
+        {"CUNEESE", SuggestionKind::Name, "Di Cuneo"},
+        {"SIRIANI", SuggestionKind::Name, "Della Siria"},
     };
     for (const Case& c : cases) {
         const std::vector<Suggestion> all = of(c.entry);
         ASSERT_FALSE(all.empty()) << c.entry;
         EXPECT_EQ(all.front(), (Suggestion{c.kind, c.text, ""})) << c.entry << ": " << all.front().text;
     }
-    const std::vector<Suggestion> fe = of("FE");
-    EXPECT_NE(std::find(fe.begin(), fe.end(), Suggestion{SuggestionKind::Sigla, "Sigla di Ferrara", ""}), fe.end());
+    auto has = [](const std::vector<Suggestion>& all, SuggestionKind kind, const char* text) {
+        return std::find(all.begin(), all.end(), Suggestion{kind, text, ""}) != all.end();
+    };
+    EXPECT_TRUE(has(of("FE"), SuggestionKind::Sigla, "Sigla di Ferrara"));
+    EXPECT_TRUE(has(of("NEGLI"), SuggestionKind::Lemma, "In + gli"));
+    EXPECT_TRUE(has(of("DEI"), SuggestionKind::Lemma, "Di + i"));
+    EXPECT_TRUE(has(of("MIEI"), SuggestionKind::Lemma, "Di me"));
 }
 
 TEST_F(Suggestions, ThesaurusGivesMeaningsInTheEntrysFormAfterTheSettersOwn) {
@@ -168,6 +198,8 @@ TEST_F(Suggestions, ThesaurusGivesMeaningsInTheEntrysFormAfterTheSettersOwn) {
     EXPECT_EQ(texts(of("CASE"), 3), (std::vector<std::string>{"Abitazioni", "Dimore", "Plurale di casa"}));
     EXPECT_EQ(texts(of("AMARE"), 2), (std::vector<std::string>{"Voler bene", "Adorare"}));
     EXPECT_EQ(texts(of("RE"), 1), std::vector<std::string>{"Sovrano"});  // REgnante would give it away
+    // No entry of its own: the words that list it.
+    EXPECT_EQ(texts(of("PIROGA"), 2), (std::vector<std::string>{"Canoa", "Kayak"}));
 
     archive_.saved = {{"CASA", "Dimora dei sogni", "a.qrv", "2026-12-01 10:00:00"},
                       {"CASA", "Dimora dei sogni", "b.qrv", "2026-11-02 10:00:00"},

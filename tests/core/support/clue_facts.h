@@ -21,6 +21,10 @@ public:
         word("BOOM", WordKind::Noun, 70, "BOOM");
         word("ROMA", WordKind::Name, 90);
         word("CAPPA", WordKind::Noun, 40, "CAPPA");  // too rare to lend its letters
+        word("SEDE", WordKind::Noun, 80, "SEDE");
+        word("MERDA", WordKind::Noun, 80, "MERDA");  // never lends its letters
+        word("PESCATORE", WordKind::Noun, 50, "PESCATORE");
+        word("PESCATRICE", WordKind::Noun, 40, "PESCATORE");
         word("ABITAZIONE", WordKind::Noun, 70, "ABITAZIONE");
         word("ABITAZIONI", WordKind::Noun, 60, "ABITAZIONE");
         word("DIMORA", WordKind::Noun, 65, "DIMORA");
@@ -55,6 +59,11 @@ public:
         note("MARIA", NoteGroup::FemaleName, "");
         word("PARIGI", WordKind::Name, 70);
         note("PARIGI", NoteGroup::Capital, "Francia");
+        word("CUNEO", WordKind::Name, 60);
+        note("CUNEO", NoteGroup::Town, "Cuneo");
+        word("SIRIA", WordKind::Name, 60);
+        note("SIRIA", NoteGroup::Country, "Damasco");
+        word("ACINETICO", WordKind::Noun, 10, "ACINETICO");
         note("SPEZIA", NoteGroup::Town, "La Spezia");
         note("EMILIA", NoteGroup::Town, "Reggio Emilia");  // only for its multi-word province
     }
