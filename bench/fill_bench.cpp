@@ -42,6 +42,7 @@
 #include "core/fill/fill_cost.h"
 #include "core/fill/insight.h"
 #include "crossing_reference.h"
+#include "default_lexicon.h"
 #include "qxw_deck.h"
 
 namespace {
@@ -62,32 +63,10 @@ Settings settings;
 // The default dictionaries, loaded once with their word facts, as the
 // lexicon the crossing trial and the fill engine read, and the editor's
 // rules over them (null without parole.fatti).
-struct Defaults {
-    Defaults(DictionarySet loaded, std::shared_ptr<const FactsFile> facts)
-        : lexicon(std::move(loaded), std::move(facts)), table(lexicon.words()), active(activeMask(lexicon.dictionaries())) {
-        if (lexicon.facts())
-            rules = std::make_shared<const WordRules>(*lexicon.facts(),
-                                                      EditorRules{true, settings.minFamiliarity, {}});
-    }
-    const Lexicon lexicon;
-    const WordTable& table;
-    const DictMask active;
-    std::shared_ptr<const WordRules> rules;
-};
+using Defaults = bench::DefaultLexicon;
 
 const Defaults& defaults() {
-    static const Defaults* loaded = [] {
-        DictionarySet dicts;
-        Progress progress;
-        const LoadReport report = loadDictionaries(settings.folder, dicts, progress);
-        if (report.fatal) {
-            std::fprintf(stderr, "fill_bench: %s: %s\n", settings.folder.c_str(), report.fatalMessage.c_str());
-            std::exit(1);
-        }
-        FactsLoad facts = loadFacts(settings.folder);
-        if (!facts.file) std::fprintf(stderr, "fill_bench: %s\n", facts.warning.c_str());
-        return new Defaults(std::move(dicts), std::move(facts.file));
-    }();
+    static const Defaults* loaded = bench::loadDefaultLexicon("fill_bench", settings.folder, settings.minFamiliarity);
     return *loaded;
 }
 

@@ -1,25 +1,17 @@
 #include "fill_cli.h"
 
-#include <charconv>
 #include <iostream>
 
 #include "cli_files.h"
 #include "core/files/grid_file.h"
 #include "core/grid/cell_codes.h"
 #include "json_output.h"
+#include "number_option.h"
 #include "search_cli.h"
 
 namespace quirvo::cli {
 
 namespace {
-
-template <typename T>
-bool parseNumber(const std::string& verb, const std::string& option, const std::string& text, T& value) {
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error == std::errc() && end == text.data() + text.size() && value >= T(0)) return true;
-    std::cerr << "quirvo-diz " << verb << ": " << option << " takes a number, not '" << text << "'\n";
-    return false;
-}
 
 bool takesValue(const std::string& arg, bool fillVerb) {
     return arg == "--dir" || arg == "--off" || arg == "--rules" || arg == "--min-familiarity" ||

@@ -1,11 +1,10 @@
 #include <QAction>
 #include <QTest>
-#include <random>
-#include <set>
 
 #include "core/grid/cell_codes.h"
 #include "gui/app/status_panels.h"
 #include "support/grid_input.h"
+#include "support/word_lists.h"
 #include "support/test_window.h"
 
 using namespace quirvo;
@@ -15,21 +14,6 @@ namespace {
 
 // Two-letter words that fill a 2 x 2 grid: AB over CD, or AC over BD.
 const char* const SQUARE_WORDS = "AB\r\nCD\r\nAC\r\nBD\r\n";
-
-// Random ten-letter words: a 10 x 10 grid has no fill among them, and no
-// search proves that quickly, so a fill of it runs until stopped.
-std::string randomTenLetterWords() {
-    std::mt19937 rng(7);
-    std::set<std::string> words;
-    while (words.size() < 2000) {
-        std::string word;
-        for (int i = 0; i < 10; ++i) word += char('A' + rng() % 26);
-        words.insert(word);
-    }
-    std::string text;
-    for (const std::string& word : words) text += word + "\r\n";
-    return text;
-}
 
 QString panel2(TestWindow& w) { return w->stb1()->text(2); }
 

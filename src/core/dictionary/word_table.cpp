@@ -124,7 +124,10 @@ public:
     static void fillBits(WordTable::Bucket& b, int length) {
         b.blocks = (size_t(b.count) + 63) / 64;
         b.bits.assign(size_t(length) * WordTable::LETTERS * b.blocks, 0);
+        for (std::vector<uint64_t>& source : b.bySource) source.assign(b.blocks, 0);
         for (uint32_t i = 0; i < b.count; ++i) {
+            for (unsigned m = b.sources[i]; m; m &= m - 1)
+                b.bySource[size_t(std::countr_zero(m))][i / 64] |= uint64_t(1) << (i % 64);
             const char* w = b.letters.data() + size_t(i) * length;
             for (int p = 0; p < length; ++p)
                 b.bits[(size_t(p) * WordTable::LETTERS + size_t(w[p] - 'A')) * b.blocks + i / 64] |=
@@ -211,8 +214,10 @@ std::vector<uint64_t> WordTable::wordsOf(int length, DictMask mask) const {
     std::vector<uint64_t> bits(blocks(length), 0);
     if (bits.empty()) return bits;
     const Bucket& b = byLength_[length];
-    for (uint32_t i = 0; i < b.count; ++i)
-        if (b.sources[i] & mask) bits[i / 64] |= uint64_t(1) << (i % 64);
+    for (unsigned m = mask & ((1u << SEARCHABLE_SLOTS) - 1); m; m &= m - 1) {
+        const std::vector<uint64_t>& source = b.bySource[size_t(std::countr_zero(m))];
+        for (size_t i = 0; i < bits.size(); ++i) bits[i] |= source[i];
+    }
     return bits;
 }
 

@@ -66,6 +66,8 @@ private:
         std::vector<char> letters;     // count * length letters, word after word
         std::vector<DictMask> sources;  // per word, the slots that list it
         std::vector<uint64_t> bits;    // length * 26 bitsets of `blocks` words
+        // Per dictionary slot 1..6 (index slot - 1), the words it lists.
+        std::array<std::vector<uint64_t>, SEARCHABLE_SLOTS> bySource;
         // Per distinct set of sources, the letter counts of its words.
         std::vector<std::pair<DictMask, std::vector<uint32_t>>> countsBySources;
         // Open addressing: the high half of a word's hash over its index; FREE_SLOT when free.

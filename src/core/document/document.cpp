@@ -28,4 +28,12 @@ WriteOutcome writeAllCells(Document& document, const std::vector<CellWrite>& wri
     return outcome;
 }
 
+std::vector<CellWrite> changedCells(const Grid& from, const Grid& to) {
+    std::vector<CellWrite> changes;
+    for (int r = 0; r < from.rowCount; ++r)
+        for (int c = 0; c < from.colCount; ++c)
+            if (to.cell(r, c) != from.cell(r, c)) changes.push_back({r, c, to.cell(r, c)});
+    return changes;
+}
+
 }  // namespace quirvo

@@ -40,4 +40,7 @@ WriteOutcome writeCells(Document& document, const std::vector<CellWrite>& writes
 // number (a fill of the whole grid): one undo takes them all back.
 WriteOutcome writeAllCells(Document& document, const std::vector<CellWrite>& writes);
 
+// The writes that turn one grid into another of the same size.
+std::vector<CellWrite> changedCells(const Grid& from, const Grid& to);
+
 }  // namespace quirvo

@@ -31,6 +31,9 @@ struct FillOptions {
     double seconds = 60;     // time limit
     uint64_t seed = 1;       // the same seed on the same grid gives the same fill
     bool improve = false;    // keep searching until the time limit for a cheaper fill
+    // Stops after this many failed tries in all (0: no limit). Unlike the
+    // clock, it ends a search at the same point on any machine.
+    long failureLimit = 0;
     // The editor's rules, worked out over the same table; null when off.
     std::shared_ptr<const WordRules> rules;
     const std::atomic<bool>* stop = nullptr;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/common/deadline.h"
 #include "core/fill/fill_cost.h"
 #include "core/fill/value_order.h"
 
@@ -22,7 +23,7 @@ FillSearch::FillSearch(const SlotGraph& graph, Propagator& propagator, const Fil
       propagator_(propagator),
       options_(options),
       start_(start),
-      deadline_(start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(options.seconds))),
+      deadline_(deadlineAfter(start, options.seconds)),
       nextReport_(start + REPORT_EVERY),
       rng_(options.seed),
       weight_(size_t(propagator.slotCount()), 1.0) {
@@ -32,6 +33,7 @@ FillSearch::FillSearch(const SlotGraph& graph, Propagator& propagator, const Fil
 bool FillSearch::interrupted() {
     if (stopped_ || timedOut_) return true;
     if (options_.stop && options_.stop->load(std::memory_order_relaxed)) return stopped_ = true;
+    if (options_.failureLimit > 0 && totalFails_ >= options_.failureLimit) return stopped_ = true;
     const Clock::time_point now = Clock::now();
     if (now >= deadline_) return timedOut_ = true;
     if (options_.progress && now >= nextReport_) {
@@ -93,6 +95,7 @@ FillSearch::Step FillSearch::dfs() {
             if (propagator_.failedSlot() >= 0) weight_[size_t(propagator_.failedSlot())] += 1;
         }
         propagator_.popLevel();
+        ++totalFails_;
         if (++fails_ > failLimit_ || interrupted()) return Step::Abort;
     }
     return Step::Exhausted;

@@ -42,7 +42,7 @@ private:
     Clock::time_point start_, deadline_, nextReport_;
     std::mt19937_64 rng_;
     std::vector<double> weight_;
-    long fails_ = 0, failLimit_ = 0;
+    long fails_ = 0, failLimit_ = 0, totalFails_ = 0;
     long bestCost_ = -1;
     bool stopped_ = false, timedOut_ = false;
     FillProgress progress_;

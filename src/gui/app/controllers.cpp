@@ -2,6 +2,7 @@
 
 #include <QStandardPaths>
 
+#include "gui/app/main_window.h"
 #include "gui/definitions/clue_service.h"
 #include "gui/definitions/definitions_editor.h"
 #include "gui/definitions/definitions_panel.h"
@@ -20,7 +21,7 @@
 #include "gui/fill/live_check.h"
 #include "gui/fill/suggestion_shading.h"
 #include "gui/publish/publish_commands.h"
-#include "gui/app/main_window.h"
+#include "gui/schema/schema_commands.h"
 #include "gui/tools/test_tools.h"
 
 namespace quirvo {
@@ -52,7 +53,8 @@ Controllers::Controllers(MainWindow& window)
       definitions_(std::make_unique<DefinitionsEditor>(window)),
       check_(std::make_unique<LiveCheck>(window, wordTables_)),
       shading_(std::make_unique<SuggestionShading>(window, wordTables_, *check_)),
-      fill_(std::make_unique<FillCommands>(window, wordTables_, *history_)) {
+      fill_(std::make_unique<FillCommands>(window, wordTables_, *history_)),
+      schema_(std::make_unique<SchemaCommands>(window, wordTables_, *history_, *documentFlow_)) {
     clues_ = new ClueService(window, *documentFlow_, dataFolder(window.options()));
     new DefinitionsPanel(window, *definitions_, *clues_);  // a dock of the window, which owns it
 }

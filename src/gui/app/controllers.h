@@ -19,6 +19,7 @@ class LiveCheck;
 class MainWindow;
 class PublishCommands;
 class ResultList;
+class SchemaCommands;
 class SearchCommands;
 class SuggestionRequests;
 class SuggestionShading;
@@ -61,6 +62,7 @@ private:
     std::unique_ptr<LiveCheck> check_;
     std::unique_ptr<SuggestionShading> shading_;
     std::unique_ptr<FillCommands> fill_;
+    std::unique_ptr<SchemaCommands> schema_;
 };
 
 }  // namespace quirvo

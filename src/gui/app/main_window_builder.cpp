@@ -71,6 +71,7 @@ void MainWindowBuilder::buildMenus() {
     addItem(tools, "Riempi", "Riempi Schema");
     addItem(tools, "RiempiParola", "Riempi Parola");
     addItem(tools, "OpzioniRiempi", "Opzioni di Riempimento");
+    addItem(tools, "GeneraSchema", "Genera Schema Libero...");
 
     QAction* help = bar->addAction("Aiuto F1");
     help->setObjectName("AiutoF1");

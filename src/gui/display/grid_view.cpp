@@ -59,6 +59,11 @@ void GridView::setCheckMarks(CheckMarks marks) {
     update();
 }
 
+void GridView::setPreview(std::optional<Grid> grid) {
+    preview_ = std::move(grid);
+    update();
+}
+
 GridGeometry GridView::geometry() const { return {QPointF(1, 1), QSizeF(cellW_, cellH_)}; }
 
 void GridView::paintEvent(QPaintEvent*) {
@@ -71,6 +76,10 @@ void GridView::paintEvent(QPaintEvent*) {
     options.numberPoints = m.dimNum;
     options.letterOffset = {m.dlx, m.dly};
     options.numberOffset = {m.dnx, m.dny};
+    if (preview_) {
+        GridRenderer(*preview_, options).paint(p, geometry());
+        return;
+    }
     GridRenderer(session_.grid, options).paint(p, geometry());
     if (!session_.grid.exists()) return;
     paintDeadCells(p, marks_, geometry());

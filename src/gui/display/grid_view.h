@@ -52,6 +52,11 @@ public:
     void setCheckMarks(CheckMarks marks);
     const CheckMarks& checkMarks() const { return marks_; }
 
+    // A grid shown in place of the document's (a proposal looked at before
+    // it is kept), bare of marks and outlines; none shows the document again.
+    void setPreview(std::optional<Grid> grid);
+    const std::optional<Grid>& preview() const { return preview_; }
+
 signals:
     void mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers mods, double x, double y);
     void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, double x, double y);
@@ -79,6 +84,7 @@ private:
     std::optional<QRectF> drag_;
     std::optional<QRectF> marked_;
     CheckMarks marks_;
+    std::optional<Grid> preview_;
 };
 
 }  // namespace quirvo

@@ -1,15 +1,12 @@
 #include "gui/fill/fill_commands.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QRandomGenerator>
 #include <QTimer>
-#include <mutex>
 
 #include "core/grid/change_history.h"
 #include "gui/app/main_window.h"
 #include "gui/app/status_panels.h"
-#include "gui/editing/editing_display.h"
 #include "gui/editing/history_commands.h"
 #include "gui/fill/banned_words.h"
 #include "gui/fill/fill_settings_dialog.h"
@@ -25,14 +22,6 @@ QString progressText(const FillProgress& p) {
         .arg(p.slotsFilled)
         .arg(p.slotCount)
         .arg(p.restarts);
-}
-
-std::vector<CellWrite> changedCells(const Grid& from, const Grid& to) {
-    std::vector<CellWrite> changes;
-    for (int r = 0; r < from.rowCount; ++r)
-        for (int c = 0; c < from.colCount; ++c)
-            if (to.cell(r, c) != from.cell(r, c)) changes.push_back({r, c, to.cell(r, c)});
-    return changes;
 }
 
 // The slot under work: the one outlined in red, else the one the writing
@@ -53,36 +42,20 @@ Outline outlineOf(const Slot& slot) {
 
 }  // namespace
 
-// Where the worker leaves its latest progress for the window's timer.
-struct FillCommands::Shared {
-    std::mutex mutex;
-    FillProgress progress;
-    bool fresh = false;
-};
-
 FillCommands::FillCommands(MainWindow& window, WordTableSource& tables, HistoryCommands& history)
     : w_(window),
       tables_(tables),
       history_(history),
-      shared_(std::make_shared<Shared>()),
+      progress_(std::make_shared<LatestProgress<FillProgress>>()),
       job_([this](Answer answer) { finished(std::move(answer)); }) {
     connect(w_.menuItem("Riempi"), &QAction::triggered, this, &FillCommands::Riempi_Click);
     connect(w_.menuItem("RiempiParola"), &QAction::triggered, this, &FillCommands::RiempiParola_Click);
     connect(w_.menuItem("OpzioniRiempi"), &QAction::triggered, this, &FillCommands::OpzioniRiempi_Click);
-    connect(w_.stb1(), &StatusPanels::panelClicked, this, [this](int panel) {
-        if (panel == 2) stop();
-    });
-    escape_ = new QAction(this);
-    escape_->setShortcut(Qt::Key_Escape);
-    escape_->setShortcutContext(Qt::WindowShortcut);
-    escape_->setEnabled(false);
-    connect(escape_, &QAction::triggered, this, &FillCommands::stop);
-    w_.addAction(escape_);
+    busy_ = new WorkerBusy(w_, [this] { stop(); });
     tables_.setEditorRules(editorRules());
     progressTimer_ = new QTimer(this);
     progressTimer_->setInterval(PROGRESS_MS);
     connect(progressTimer_, &QTimer::timeout, this, &FillCommands::showProgress);
-    w_.installEventFilter(this);
 }
 
 bool FillCommands::ready() const {
@@ -142,30 +115,16 @@ void FillCommands::OpzioniRiempi_Click() {
 }
 
 void FillCommands::run(const QString& runningText, Work work) {
-    Session& s = w_.session();
-    const std::shared_future<WordTableSource::Table> table = tables_.table(s.lexicon);
-    const std::shared_future<WordTableSource::Rules> rules = tables_.rules(s.lexicon);
-    s.busyLevel = 2;
-    s.stopRequest = 0;
-    setScanPointers(w_, true);
-    w_.stb1()->setText(2, runningText);
-    w_.stb1()->setText(3, " ");
-    w_.stb1()->setTip(2, "Click qui o Esc per interrompere");
-    {
-        std::lock_guard lock(shared_->mutex);
-        shared_->fresh = false;
-    }
-    escape_->setEnabled(true);
+    const std::shared_future<WordTableSource::Table> table = tables_.table(w_.session().lexicon);
+    const std::shared_future<WordTableSource::Rules> rules = tables_.rules(w_.session().lexicon);
+    busy_->begin(runningText);
+    progress_->forget();
     progressTimer_->start();
-    job_.start([table, rules, options = engineOptions(), shared = shared_, work](const std::atomic<bool>& stop) {
+    job_.start([table, rules, options = engineOptions(), progress = progress_, work](const std::atomic<bool>& stop) {
         FillOptions o = options;
         o.rules = rules.get();
         o.stop = &stop;
-        o.progress = [shared](const FillProgress& p) {
-            std::lock_guard lock(shared->mutex);
-            shared->progress = p;
-            shared->fresh = true;
-        };
+        o.progress = [progress](const FillProgress& p) { progress->post(p); };
         return work(*table.get(), o);
     });
 }
@@ -175,25 +134,13 @@ void FillCommands::stop() {
 }
 
 void FillCommands::showProgress() {
-    std::lock_guard lock(shared_->mutex);
-    if (!shared_->fresh) return;
-    shared_->fresh = false;
-    w_.stb1()->setText(2, progressText(shared_->progress));
+    if (const std::optional<FillProgress> p = progress_->take()) w_.stb1()->setText(2, progressText(*p));
 }
 
 void FillCommands::finished(Answer answer) {
     Session& s = w_.session();
     progressTimer_->stop();
-    escape_->setEnabled(false);
-    s.busyLevel = 0;
-    s.stopRequest = 0;
-    setScanPointers(w_, false);
-    w_.stb1()->setTip(2, QString());
-    if (std::exchange(closeAsked_, false)) {
-        w_.stb1()->setText(2, " interrotto ");
-        QTimer::singleShot(0, &w_, &QWidget::close);
-        return;
-    }
+    if (busy_->end()) return;
     if (answer.given.gridRows != s.grid.gridRows) {
         // Nothing but a fill may change the grid while busy; should anything
         // have, its answer no longer fits.
@@ -239,18 +186,6 @@ void FillCommands::applyWord(const Slot& slot, const std::vector<SlotWord>& word
     s.outline = outlineOf(slot);
     w_.evidenzia();
     w_.stb1()->setText(2, QStringLiteral(" %1 -%2 ").arg(QString::fromLatin1(word)).arg(words.front().dictionary));
-}
-
-// Closing now would end the program under the running fill: the fill is
-// stopped and the close repeated once it has answered.
-bool FillCommands::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &w_ && event->type() == QEvent::Close && job_.running()) {
-        closeAsked_ = true;
-        job_.stop();
-        event->ignore();
-        return true;
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 }  // namespace quirvo

@@ -9,9 +9,10 @@
 #include "core/fill/fill.h"
 #include "gui/fill/engine_job.h"
 #include "gui/fill/fill_settings.h"
+#include "gui/fill/latest_progress.h"
+#include "gui/fill/worker_busy.h"
 #include "gui/fill/word_table_source.h"
 
-class QAction;
 class QTimer;
 
 namespace quirvo {
@@ -21,11 +22,10 @@ class HistoryCommands;
 class MainWindow;
 
 // "Riempi Schema", "Riempi Parola" and "Opzioni di Riempimento". A fill runs
-// on a worker over a copy of the grid while busyLevel is raised, so every
-// command that waits for a search waits for it too; panel 2 follows its
-// progress, and a click on panel 2 or Esc stops it. The filled grid enters
-// the history as one change; a fill that finds nothing leaves the grid as
-// it was. Closing the window stops the fill first.
+// on a worker over a copy of the grid, the window busy meanwhile (see
+// WorkerBusy); panel 2 follows its progress. The filled grid enters the
+// history as one change; a fill that finds nothing leaves the grid as it
+// was.
 class FillCommands : public QObject {
     Q_OBJECT
 public:
@@ -36,9 +36,6 @@ public:
     void OpzioniRiempi_Click();
     bool running() const { return job_.running(); }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     struct Answer {
         FillResult result;            // Riempi Schema
@@ -46,7 +43,6 @@ private:
         std::vector<SlotWord> words;
         Grid given;                   // the grid the fill started from
     };
-    struct Shared;
     using Work = std::function<Answer(const WordTable&, const FillOptions&)>;
 
     bool ready() const;
@@ -63,12 +59,11 @@ private:
     WordTableSource& tables_;
     HistoryCommands& history_;
     FillSettings settings_;
-    std::shared_ptr<Shared> shared_;
+    std::shared_ptr<LatestProgress<FillProgress>> progress_;
     EngineJob<Answer> job_;
+    WorkerBusy* busy_ = nullptr;
     QTimer* progressTimer_ = nullptr;
-    QAction* escape_ = nullptr;
     QPointer<FillSettingsDialog> dialog_;
-    bool closeAsked_ = false;
 };
 
 }  // namespace quirvo

@@ -233,6 +233,8 @@ TEST(Fill, StopFlagAndTimeLimitAreHonoured) {
     result = fill(table, grid, options);
     EXPECT_EQ(result.outcome, FillOutcome::Stopped);
     EXPECT_TRUE(result.timedOut);
+    options.seconds = 1e12;  // far past what the clock can count
+    EXPECT_EQ(fill(table, grid, options).outcome, FillOutcome::Filled);
 }
 
 TEST(FillSlot, ProposesOnlyWordsThatKeepTheGridOpen) {
