@@ -76,10 +76,12 @@ std::vector<std::string> inflectedCandidates(std::string_view lemma, NounInflect
         case 'E': out = fromE(lemma, inflection); break;
         default: break;
     }
-    // Last, the lemma itself: plurals that do not change (le città, le
-    // auto), words ending in a consonant, feminines in -a and -e (verde).
-    const bool sameFeminine = lemma.back() != 'O' && !lemma.ends_with("TORE");
-    if (inflection != NounInflection::Feminine || sameFeminine) out.emplace_back(lemma);
+    // The lemma itself where the form does not change: words ending in a
+    // consonant, feminines in -a and -e (verde). Words ending in a stressed
+    // vowel (città) do not change either, but folded they do not show it.
+    const bool consonant = std::string_view("AEIOU").find(lemma.back()) == std::string_view::npos;
+    const bool sameFeminine = inflection == NounInflection::Feminine && lemma.back() != 'O' && !lemma.ends_with("TORE");
+    if (consonant || sameFeminine) out.emplace_back(lemma);
     return out;
 }
 

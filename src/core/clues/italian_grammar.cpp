@@ -106,6 +106,13 @@ NounForm regionForm(std::string_view region) {
     return head.ends_with('a') || head == "Valle" ? FEMININE : MASCULINE;
 }
 
+std::string ofCountry(std::string_view country) {
+    const std::optional<NounForm> form = countryForm(country);
+    return (form ? ofThe(country, *form) : std::string("di ")) + std::string(country);
+}
+
+std::string ofRegion(std::string_view region) { return ofThe(region, regionForm(region)) + std::string(region); }
+
 std::string capitalised(std::string_view utf8) {
     const std::u32string text = decodeUtf8(utf8);
     if (text.empty()) return {};

@@ -26,6 +26,11 @@ std::string ofThe(std::string_view word, NounForm form);
 // for names that begin with their own article.
 std::string ofPlace(std::string_view name);
 
+// "di" before a country and a region with the article each takes: "della
+// Francia", "di Cuba", "degli Stati Uniti", "del Piemonte", "delle Marche".
+std::string ofCountry(std::string_view country);
+std::string ofRegion(std::string_view region);
+
 // The form of a noun from the thesaurus's tag ("(s.f.)", "(s.m.pl.)"),
 // none for a tag that is not a noun's.
 std::optional<NounForm> nounFormOfTag(std::string_view tag);

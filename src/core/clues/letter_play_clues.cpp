@@ -50,7 +50,7 @@ NounForm genderOf(std::string_view written, const Thesaurus* thesaurus) {
 // "di casa", "di Roma", "della Spezia", and a word that ends in a
 // consonant with its article: "del boom".
 std::string ofSource(const PlaySource& s, const Thesaurus* thesaurus) {
-    if (s.name) return ofPlace(s.written);
+    if (s.name) return s.of;
     if (endsInVowel(s.written)) return "di " + s.written;
     return ofThe(s.written, genderOf(s.written, thesaurus)) + s.written;
 }

@@ -5,6 +5,7 @@
 #include "core/grid/cell_codes.h"
 
 #include "core/clues/famous_names.h"
+#include "core/clues/italian_grammar.h"
 #include "core/clues/unfit_words.h"
 #include "core/dictionary/word_folding.h"
 #include "core/fill/word_rules.h"
@@ -14,6 +15,9 @@ namespace quirvo {
 namespace {
 
 constexpr int BASE_FORM_BONUS = 10;
+// Longer words make clumsy letter play ("Il cuore di pericolosissima").
+constexpr size_t LONGEST_SOURCE = 10;
+constexpr size_t LONGEST_MIDDLE = 8;
 constexpr int PLACE_SCORE = 70;
 constexpr int FAMOUS_SCORE = 90;
 
@@ -57,6 +61,16 @@ std::optional<std::string> foldedName(std::string_view name, bool lowerWordsAllo
     return folded;
 }
 
+// "di Roma", "dello Yemen", "della Toscana": a name after "di" with the
+// article its place takes.
+std::string ofName(const std::string& written, const std::vector<FactNote>& notes) {
+    for (const FactNote& note : notes) {
+        if (note.group == NoteGroup::Country) return ofCountry(written);
+        if (note.group == NoteGroup::Region) return ofRegion(written);
+    }
+    return ofPlace(written);
+}
+
 // Notes whose text names a town: the province of a town or of a code, the
 // capital of a country, the chief town of a region.
 bool namesTown(NoteGroup group) {
@@ -80,7 +94,7 @@ LetterPlayIndex::LetterPlayIndex(const WordFacts& facts, const WrittenForms& wri
 
 void LetterPlayIndex::addWords(const WordFacts& facts, const WrittenForms& written, const std::atomic<bool>* stop) {
     const WordTable& table = facts.table();
-    for (int length = 3; length <= WordTable::MAX_LENGTH; ++length)
+    for (int length = 3; length <= int(LONGEST_SOURCE); ++length)
         for (uint32_t i = 0; i < table.count(length); ++i) {
             if (stop && i % 4096 == 0 && stop->load()) return;
             const FactRecord& fact = facts.fact(length, i);
@@ -91,6 +105,7 @@ void LetterPlayIndex::addWords(const WordFacts& facts, const WrittenForms& writt
             if (unfitForClues(source.folded)) continue;
             source.name = kind == WordKind::Name;
             source.written = source.name ? written.name(source.folded) : written.word(source.folded);
+            if (source.name) source.of = ofName(source.written, facts.notes(source.folded));
             source.lemma = fact.lemma;
             const std::string_view lemma = facts.lemma(fact);
             source.score = fact.familiarity + (lemma.empty() || lemma == source.folded ? BASE_FORM_BONUS : 0);
@@ -104,7 +119,7 @@ void LetterPlayIndex::addNames(const WordFacts& facts) {
         const std::optional<std::string> folded = foldedName(name, lowerWordsAllowed);
         if (!folded || std::find(seen.begin(), seen.end(), *folded) != seen.end()) return;
         seen.push_back(*folded);
-        addSource(PlaySource{*folded, std::string(name), NO_LEMMA, score, true});
+        addSource(PlaySource{*folded, std::string(name), NO_LEMMA, score, true, ofPlace(name)});
     };
     int rank = 0;
     for (std::string_view name : famousNames()) add(name, FAMOUS_SCORE - rank++ / 10, true);
@@ -120,6 +135,7 @@ void LetterPlayIndex::addSource(PlaySource source) {
     const uint32_t id = uint32_t(sources_.size());
     for (int count = 2; count <= 3; ++count)
         for (int p = 0; p < PLAYS; ++p) {
+            if (Play(p) == Play::Middle && source.folded.size() > LONGEST_MIDDLE) continue;
             const std::string letters = playLetters(Play(p), source.folded, count);
             if (!letters.empty()) groups_[groupKey(Play(p), letters)].push_back(id);
         }

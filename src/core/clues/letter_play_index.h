@@ -21,7 +21,8 @@ struct PlaySource {
     std::string written;  // as a sentence writes it: casa, città, Roma, Dante Alighieri
     uint32_t lemma = NO_LEMMA;
     int score = 0;        // its familiarity, more for a lemma's own form
-    bool name = false;    // a proper name: capitals, and no article before it
+    bool name = false;    // a proper name, written with capitals
+    std::string of;       // for a name, "di" with it as its place takes it: di Roma, dello Yemen
 };
 
 // From groups of two and three letters to the familiar words and names

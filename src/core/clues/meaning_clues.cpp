@@ -28,12 +28,6 @@ private:
     std::vector<Suggestion> out_;
 };
 
-// "della Francia", "di Cuba", "degli Stati Uniti".
-std::string ofCountry(std::string_view country) {
-    const std::optional<NounForm> form = countryForm(country);
-    return (form ? ofThe(country, *form) : std::string("di ")) + std::string(country);
-}
-
 void addRoman(Clues& clues, std::string_view entry) {
     if (entry.size() > 4) return;
     const std::optional<int> value = romanValue(entry);
@@ -133,7 +127,7 @@ std::vector<Suggestion> nameClues(std::string_view entry, const std::vector<Fact
             case NoteGroup::Town:
                 if (foldWord(text) != std::string(entry)) clues.add("Comune in provincia " + ofPlace(text));
                 break;
-            case NoteGroup::Province: clues.add("Provincia " + ofThe(text, regionForm(text)) + text); break;
+            case NoteGroup::Province: clues.add("Provincia " + ofRegion(text)); break;
             case NoteGroup::Region:
                 clues.add("Regione con capoluogo " + text);
                 clues.add("Regione italiana");
@@ -166,7 +160,7 @@ std::vector<Suggestion> placeClues(std::string_view entry, const WordFacts& fact
         if (!group) continue;
         const std::string place = written.name(base);
         if (*group == NoteGroup::Country) clues.add(capitalised(ofCountry(place)));
-        else if (*group == NoteGroup::Region) clues.add(capitalised(ofThe(place, regionForm(place)) + place));
+        else if (*group == NoteGroup::Region) clues.add(capitalised(ofRegion(place)));
         else clues.add(capitalised(ofPlace(place)));
         break;
     }

@@ -5,6 +5,7 @@
 #include "core/clues/inflection.h"
 #include "core/clues/italian_grammar.h"
 #include "core/clues/unfit_words.h"
+#include "core/common/text_encoding.h"
 #include "core/dictionary/word_folding.h"
 
 namespace quirvo {
@@ -27,6 +28,12 @@ bool weakTag(std::string_view tag) {
     return tag.starts_with("(prep") || tag.starts_with("(cong") || tag.starts_with("(pron") || tag.starts_with("(art");
 }
 
+// A word ending in a stressed vowel is the same in the plural: la città, le città.
+bool stressedEnd(std::string_view written) {
+    const std::u32string w = decodeUtf8(written);
+    return !w.empty() && std::u32string_view(U"àèéìíòóùú").find(w.back()) != std::u32string_view::npos;
+}
+
 struct Context {
     std::string_view entry, lemma;
     const WrittenForms& written;
@@ -42,7 +49,8 @@ struct Context {
     // The synonym in the entry's form, or "" when it cannot be given.
     std::string inForm(const std::string& synonym) const {
         const std::optional<std::string> folded = foldWord(synonym);
-        if (inflection == NounInflection::Lemma) return folded && givesAway(*folded) ? "" : synonym;
+        if (inflection == NounInflection::Lemma || (stressedEnd(synonym) && inflection == NounInflection::Plural))
+            return folded && givesAway(*folded) ? "" : synonym;
         if (!folded || !facts) return {};
         for (const std::string& candidate : inflectedCandidates(*folded, inflection)) {
             if (facts->table().find(candidate) == WordTable::NOT_FOUND) continue;

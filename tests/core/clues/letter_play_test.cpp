@@ -46,11 +46,13 @@ TEST(LetterPlay, InflectionsFromTheEndings) {
     for (const Case& c : cases) EXPECT_EQ(nounInflection(c.word, c.lemma), c.inflection) << c.word;
 
     using V = std::vector<std::string>;
-    EXPECT_EQ(inflectedCandidates("DIMORA", NounInflection::Plural), (V{"DIMORE", "DIMORI", "DIMORA"}));
-    EXPECT_EQ(inflectedCandidates("EDIFICIO", NounInflection::Plural), (V{"EDIFICI", "EDIFICII", "EDIFICIO"}));
-    EXPECT_EQ(inflectedCandidates("BUCO", NounInflection::Plural), (V{"BUCHI", "BUCI", "BUCO"}));
-    EXPECT_EQ(inflectedCandidates("AMICA", NounInflection::Plural), (V{"AMICHE", "AMICHI", "AMICA"}));
-    EXPECT_EQ(inflectedCandidates("ROSSO", NounInflection::FemininePlural), (V{"ROSSE", "ROSSO"}));
+    EXPECT_EQ(inflectedCandidates("DIMORA", NounInflection::Plural), (V{"DIMORE", "DIMORI"}));
+    EXPECT_EQ(inflectedCandidates("EDIFICIO", NounInflection::Plural), (V{"EDIFICI", "EDIFICII"}));
+    EXPECT_EQ(inflectedCandidates("BUCO", NounInflection::Plural), (V{"BUCHI", "BUCI"}));
+    EXPECT_EQ(inflectedCandidates("AMICA", NounInflection::Plural), (V{"AMICHE", "AMICHI"}));
+    EXPECT_EQ(inflectedCandidates("VIAGGIANTE", NounInflection::Plural), (V{"VIAGGIANTI"}));
+    EXPECT_EQ(inflectedCandidates("ROSSO", NounInflection::FemininePlural), (V{"ROSSE"}));
+    EXPECT_EQ(inflectedCandidates("PESCATORE", NounInflection::Feminine), (V{"PESCATRICE"}));
     EXPECT_EQ(inflectedCandidates("ROSSO", NounInflection::Feminine), (V{"ROSSA"}));
     EXPECT_EQ(inflectedCandidates("VERDE", NounInflection::Feminine), (V{"VERDE"}));
     EXPECT_EQ(inflectedCandidates("BAR", NounInflection::Plural), (V{"BAR"}));

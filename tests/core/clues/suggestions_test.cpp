@@ -114,6 +114,7 @@ TEST_F(Suggestions, LetterPlayTakesTheEntrysLettersFromFamiliarSources) {
         {"AA", {SuggestionKind::Alternate, "Le pari di casa", "CASA"}},
         {"CS", {SuggestionKind::Alternate, "Le dispari di casa", "CASA"}},
         {"ED", {SuggestionKind::Middle, "Il cuore di sede", "SEDE"}},
+        {"EME", {SuggestionKind::Middle, "Il cuore dello Yemen", "Yemen"}},
     };
     for (const Case& c : cases) {
         const std::vector<Suggestion> all = of(c.entry);

@@ -64,6 +64,8 @@ public:
         word("SIRIA", WordKind::Name, 60);
         note("SIRIA", NoteGroup::Country, "Damasco");
         word("ACINETICO", WordKind::Noun, 10, "ACINETICO");
+        word("YEMEN", WordKind::Name, 60);
+        note("YEMEN", NoteGroup::Country, "Sana'a");
         note("SPEZIA", NoteGroup::Town, "La Spezia");
         note("EMILIA", NoteGroup::Town, "Reggio Emilia");  // only for its multi-word province
     }
