@@ -6,14 +6,15 @@
 
 namespace quirvo {
 
-// The best few schemas found so far, no two with the same black cells:
-// fewer black cells first, then the lower cost, then the earlier found.
+// The best few schemas found so far, no two with nearly the same black
+// cells: fewer black cells first, then the lower cost, then the earlier
+// found.
 class SchemaPool {
 public:
     explicit SchemaPool(int capacity) : capacity_(capacity < 1 ? 1 : size_t(capacity)) {}
 
-    // Takes a schema that is among the best so far; of two with the same
-    // black cells it keeps the cheaper. Whether the schema was taken.
+    // Takes a schema that is among the best so far; of schemas with nearly
+    // the same black cells it keeps the best. Whether the schema was taken.
     bool offer(const Schema& schema);
     const std::vector<Schema>& best() const { return best_; }
 

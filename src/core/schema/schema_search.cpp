@@ -204,9 +204,9 @@ void SchemaSearch::polish(int reach) {
     if (schema && schema->cost < current_->cost) settle(*schema);
 }
 
-// One round of moves: each black cell, easiest first, until one can go;
-// when none can, a few black cells shift instead. False when no black
-// cell is left to move.
+// One move on the current schema: mostly a black cell taken away (the
+// easiest of a few drawn at random), sometimes one shifted, sometimes
+// cheaper words looked for. False when no black cell is left to move.
 bool SchemaSearch::improve() {
     const std::vector<Cell> blacks = movableBlacks();
     if (blacks.empty()) return false;

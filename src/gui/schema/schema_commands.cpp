@@ -20,7 +20,6 @@ namespace quirvo {
 namespace {
 
 constexpr int PROGRESS_MS = 200;
-constexpr int PROPOSALS = 4;
 
 QString progressText(const SchemaProgress& p) {
     const QString best = p.bestBlack < 0 ? QStringLiteral("nessuno schema ancora")
@@ -70,7 +69,10 @@ void SchemaCommands::GeneraSchema_Click() {
             endPreview();
         });
     }
+    const bool fresh = !dialog_->isVisible();
     dialog_->show();
+    // At the window's right edge, clear of the grid the proposals are shown in.
+    if (fresh) dialog_->move(w_.geometry().right() - dialog_->frameGeometry().width(), w_.geometry().top() + w_.height() / 8);
     dialog_->raise();
     dialog_->activateWindow();
 }
@@ -91,7 +93,7 @@ void SchemaCommands::generate() {
     options.maxBlackShare = settings_.blackPercent / 100;
     options.seconds = settings_.seconds;
     options.seed = QRandomGenerator::global()->generate64();
-    options.count = PROPOSALS;
+    options.count = SchemaDialog::PROPOSALS;
     // The setter's rules as the fill options set them, on even where the
     // fill has them off.
     const bool rules = settings_.rules && s.lexicon->hasFacts();

@@ -72,6 +72,7 @@ SchemaDialog::SchemaDialog(SchemaSettings& settings, int gridRows, int gridCols,
     auto* form = new QFormLayout;
     black_ = new QDoubleSpinBox(this);
     black_->setObjectName("NereMassimo");
+    black_->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
     black_->setRange(0, 50);
     black_->setDecimals(1);
     black_->setSuffix(" %");
@@ -109,6 +110,8 @@ SchemaDialog::SchemaDialog(SchemaSettings& settings, int gridRows, int gridCols,
     proposalsLayout->addWidget(proposalsNote_);
     proposalsRow_ = new QHBoxLayout;
     proposalsLayout->addLayout(proposalsRow_);
+    // Room for every proposal from the start, so the dialog keeps its size.
+    proposals->setMinimumSize(PROPOSALS * (PICTURE_SIDE + 16), PICTURE_SIDE + 70);
     proposals_ = new QButtonGroup(this);
     connect(proposals_, &QButtonGroup::idClicked, this, [this](int id) {
         keep_->setEnabled(!running_);

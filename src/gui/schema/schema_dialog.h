@@ -26,6 +26,8 @@ namespace quirvo {
 class SchemaDialog : public QDialog {
     Q_OBJECT
 public:
+    static constexpr int PROPOSALS = 4;  // shown side by side at most
+
     // gridRows and gridCols are the current grid's size, 0 without a grid.
     SchemaDialog(SchemaSettings& settings, int gridRows, int gridCols, bool rulesAvailable, QWidget* parent = nullptr);
 

@@ -37,17 +37,19 @@ TEST(SchemaStructure, FaultsOfPatterns) {
     EXPECT_EQ(blackBudget(11, 12, 1.0 / 6), 22);
 }
 
-TEST(SchemaPool, KeepsTheBestDistinctPatternsCheaperTwinFirst) {
-    const Grid a = asciiGrid({"??#", "???"}), b = asciiGrid({"#??", "???"}), c = asciiGrid({"???", "???"});
+TEST(SchemaPool, KeepsTheBestOfNearlyTheSamePatterns) {
+    const Grid a = asciiGrid({"#???", "????", "???#"}), b = asciiGrid({"???#", "????", "#???"});
+    const Grid nearA = asciiGrid({"#???", "????", "??#?"}), open = asciiGrid({"????", "????", "????"});
     SchemaPool pool(2);
-    EXPECT_TRUE(pool.offer({a, 1, 30}));
-    EXPECT_TRUE(pool.offer({b, 1, 20}));
-    EXPECT_FALSE(pool.offer({a, 1, 35}));  // a dearer fill of a kept pattern
-    EXPECT_TRUE(pool.offer({a, 1, 10}));
-    EXPECT_TRUE(pool.offer({c, 0, 50}));   // fewer black cells beats any cost
+    EXPECT_TRUE(pool.offer({a, 2, 30}));
+    EXPECT_TRUE(pool.offer({b, 2, 20}));
+    EXPECT_FALSE(pool.offer({nearA, 2, 35}));  // a black cell of a moved, dearer
+    EXPECT_TRUE(pool.offer({nearA, 2, 10}));   // cheaper: it takes a's place
     ASSERT_EQ(pool.best().size(), 2u);
+    EXPECT_EQ(pool.best()[0].cost, 10);
+    EXPECT_TRUE(pool.offer({open, 0, 50}));  // fewer black cells beat its near twins
+    ASSERT_EQ(pool.best().size(), 1u);
     EXPECT_EQ(pool.best()[0].black, 0);
-    EXPECT_EQ(pool.best()[1].cost, 10);
 }
 
 }  // namespace
