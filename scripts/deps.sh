@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  zlib1g-dev libhunspell-dev libmythes-dev hunspell-tools nlohmann-json3-dev libexpat1-dev
+  zlib1g-dev libhunspell-dev libmythes-dev libsqlite3-dev hunspell-tools nlohmann-json3-dev libexpat1-dev
   qt6-svg-dev poppler-utils qt6-translations-l10n
   hunspell-it mythes-it witalian iso-codes unicode-cldr-core
   libgtest-dev libgmock-dev libbenchmark-dev

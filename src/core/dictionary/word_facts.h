@@ -34,6 +34,8 @@ public:
     std::string_view lemma(const FactRecord& record) const;
     // What a name or a sigla stands for, in the file's order.
     const std::vector<FactNote>& notes(std::string_view word) const;
+    // Every word that has notes, with them.
+    const std::unordered_map<std::string, std::vector<FactNote>>& allNotes() const { return notes_; }
 
 private:
     const WordTable& table_;

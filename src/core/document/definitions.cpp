@@ -20,13 +20,13 @@ const Definition* Definitions::find(SlotKey key) const {
     return it == attached_.end() ? nullptr : &it->second;
 }
 
-void Definitions::set(const Grid& grid, const Slot& slot, std::string text) {
+void Definitions::set(const Grid& grid, const Slot& slot, std::string text, bool draft) {
     const SlotKey key = SlotKey::of(slot);
     if (text.empty()) {
         attached_.erase(key);
         return;
     }
-    attached_[key] = Definition{key, slot.pattern(grid), std::move(text)};
+    attached_[key] = Definition{key, slot.pattern(grid), std::move(text), draft};
 }
 
 void Definitions::setOrphan(std::size_t i, std::string text) {
@@ -34,7 +34,7 @@ void Definitions::setOrphan(std::size_t i, std::string text) {
     if (text.empty())
         orphans_.erase(orphans_.begin() + static_cast<std::ptrdiff_t>(i));
     else
-        orphans_[i].text = std::move(text);
+        orphans_[i] = Definition{orphans_[i].key, orphans_[i].letters, std::move(text), false};
 }
 
 bool Definitions::attachIfFree(const Grid& grid, Definition& d) {

@@ -21,11 +21,13 @@ struct SlotKey {
 };
 
 // One definition: the slot it belongs to, its letters as last seen in the
-// grid ("C?SA") and its text (UTF-8).
+// grid ("C?SA") and its text (UTF-8). A draft is a text the program wrote
+// for the setter, which stays a draft until the setter edits it.
 struct Definition {
     SlotKey key;
     std::string letters;
     std::string text;
+    bool draft = false;
     friend bool operator==(const Definition&, const Definition&) = default;
 };
 
@@ -38,7 +40,7 @@ public:
     // The definition of a slot, or nullptr.
     const Definition* find(SlotKey key) const;
     // Writes the text of a slot of the grid; an empty text removes it.
-    void set(const Grid& grid, const Slot& slot, std::string text);
+    void set(const Grid& grid, const Slot& slot, std::string text, bool draft = false);
     // Replaces or, with an empty text, removes orphan i.
     void setOrphan(std::size_t i, std::string text);
 

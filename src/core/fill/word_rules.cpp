@@ -9,9 +9,6 @@ namespace quirvo {
 
 namespace {
 
-// Words at least this familiar lend their letters to letter play, so two
-// of their letters make a fair two-letter entry.
-constexpr int LETTER_PLAY_FAMILIARITY = 60;
 constexpr uint8_t REFUSED_COST = 255;
 
 constexpr KindSet REFUSED_KINDS = kindBit(WordKind::Gerund) | kindBit(WordKind::FiniteVerb) |

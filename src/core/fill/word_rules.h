@@ -12,6 +12,10 @@
 
 namespace quirvo {
 
+// Words at least this familiar lend their letters to letter play, so two
+// of their letters make a fair two-letter entry.
+inline constexpr int LETTER_PLAY_FAMILIARITY = 60;
+
 // Why the rules refuse a word, or Accepted.
 enum class RuleRefusal : uint8_t {
     Accepted,

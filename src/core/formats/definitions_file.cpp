@@ -9,6 +9,9 @@ namespace quirvo {
 namespace {
 
 constexpr std::string_view HEADER = "# QUIRVO definizioni: direzione, numero, riga, colonna, lettere, testo\n";
+// A seventh field marks a draft; files without drafts keep six fields, as
+// they always had.
+constexpr std::string_view DRAFT_FIELD = "\tbozza";
 
 std::string escaped(std::string_view text) {
     std::string out;
@@ -48,7 +51,9 @@ void appendLine(std::string& out, const Definition& d, int number) {
     out += number > 0 ? std::to_string(number) : "-";
     out += '\t' + std::to_string(d.key.row + 1) + '\t' + std::to_string(d.key.col + 1) + '\t';
     out += d.letters;
-    out += '\t' + escaped(d.text) + '\n';
+    out += '\t' + escaped(d.text);
+    if (d.draft) out += DRAFT_FIELD;
+    out += '\n';
 }
 
 // A decimal count from 1 to limit.
@@ -91,12 +96,15 @@ std::string parseLine(std::string_view line, Definition& d) {
     if (!parseCount(f[2], MAX_ROWS, row) || !parseCount(f[3], MAX_COLS, col))
         return "la riga o la colonna è fuori dallo schema";
     if (!validLetters(f[4])) return "le lettere non sono valide";
-    if (f[5].size() > MAX_DEFINITION_BYTES) return "la definizione è troppo lunga";
-    if (validUtf8(f[5]) != f[5]) return "il testo non è in UTF-8";
+    std::string_view text = f[5];
+    d.draft = text.ends_with(DRAFT_FIELD);
+    if (d.draft) text.remove_suffix(DRAFT_FIELD.size());
+    if (text.size() > MAX_DEFINITION_BYTES) return "la definizione è troppo lunga";
+    if (validUtf8(text) != text) return "il testo non è in UTF-8";
     d.key = SlotKey{static_cast<int16_t>(row - 1), static_cast<int16_t>(col - 1),
                     f[0] == "O" ? Direction::Across : Direction::Down};
     d.letters = std::string(f[4]);
-    if (!unescaped(f[5], d.text)) return "il testo contiene una sequenza con \\ non valida";
+    if (!unescaped(text, d.text)) return "il testo contiene una sequenza con \\ non valida";
     if (d.text.empty()) return "la definizione è vuota";
     return {};
 }

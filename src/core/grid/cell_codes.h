@@ -1,5 +1,8 @@
 #pragma once
 
+#include <algorithm>
+#include <string_view>
+
 // One character per grid cell, exactly as grid files store them.
 namespace quirvo {
 
@@ -9,5 +12,10 @@ inline constexpr char BLACK_CELL = '\x10';
 inline constexpr char ALT_BLACK_CELL = '@';
 
 inline bool isLetterCode(char c) { return c >= 'A' && c <= 'Z'; }
+
+// Cells that are all lettered: a whole word.
+inline bool allLetters(std::string_view cells) {
+    return !cells.empty() && std::all_of(cells.begin(), cells.end(), isLetterCode);
+}
 
 }  // namespace quirvo

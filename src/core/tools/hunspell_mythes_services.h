@@ -5,9 +5,9 @@
 
 #include "core/tools/charset_conversion.h"
 #include "core/tools/language_services.h"
+#include "core/tools/mythes_thesaurus.h"
 
 class Hunspell;
-class MyThes;
 
 namespace quirvo {
 
@@ -41,12 +41,11 @@ public:
 
 private:
     HunspellMythesServices(std::unique_ptr<Hunspell> speller, CharsetConversion spellerCharset,
-                           std::unique_ptr<MyThes> thesaurus, CharsetConversion thesaurusCharset);
+                           std::unique_ptr<MythesThesaurus> thesaurus);
 
     std::unique_ptr<Hunspell> speller_;
     CharsetConversion spellerCharset_;
-    std::unique_ptr<MyThes> thesaurus_;
-    CharsetConversion thesaurusCharset_;
+    std::unique_ptr<MythesThesaurus> thesaurus_;
 };
 
 }  // namespace quirvo

@@ -1,7 +1,11 @@
 #include "gui/app/controllers.h"
 
+#include <QStandardPaths>
+
+#include "gui/app/main_window.h"
 #include "gui/app/settings_keeper.h"
 #include "gui/app/standard_shortcuts.h"
+#include "gui/definitions/clue_service.h"
 #include "gui/definitions/definitions_editor.h"
 #include "gui/definitions/definitions_panel.h"
 #include "gui/dictionary/dictionary_activation.h"
@@ -26,6 +30,16 @@
 
 namespace quirvo {
 
+namespace {
+
+// The setter's archive and the like: never the program's own folder.
+QString dataFolder(const StartupOptions& options) {
+    return options.dataFolder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                                        : options.dataFolder;
+}
+
+}  // namespace
+
 Controllers::Controllers(MainWindow& window)
     : zoom_(std::make_unique<ZoomCommands>(window)),
       activation_(std::make_unique<DictionaryActivation>(window)),
@@ -46,7 +60,8 @@ Controllers::Controllers(MainWindow& window)
       fill_(std::make_unique<FillCommands>(window, wordTables_, *history_)),
       schema_(std::make_unique<SchemaCommands>(window, wordTables_, *history_, *documentFlow_)),
       recovery_(std::make_unique<RecoveryKeeper>(window, *documentFlow_, *definitions_)) {
-    new DefinitionsPanel(window, *definitions_);  // a dock of the window, which owns it
+    clues_ = new ClueService(window, *documentFlow_, dataFolder(window.options()));
+    new DefinitionsPanel(window, *definitions_, *clues_);  // a dock of the window, which owns it
     shortcuts_ = std::make_unique<StandardShortcuts>(window);
     settings_ = std::make_unique<SettingsKeeper>(window, *documentFlow_);
     QObject::connect(loading_.get(), &DictionaryLoading::loaded, recovery_.get(),

@@ -6,6 +6,7 @@
 
 namespace quirvo {
 
+class ClueService;
 class DefinitionsEditor;
 class DictionaryActivation;
 class DictionaryLoading;
@@ -61,6 +62,7 @@ private:
     std::unique_ptr<SearchCommands> search_;
     std::unique_ptr<TestTools> testTools_;
     std::unique_ptr<DefinitionsEditor> definitions_;
+    ClueService* clues_;  // a child of the window, which its dock and dialogs need
     std::unique_ptr<LiveCheck> check_;
     std::unique_ptr<SuggestionShading> shading_;
     std::unique_ptr<FillCommands> fill_;

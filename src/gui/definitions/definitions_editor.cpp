@@ -15,9 +15,9 @@ namespace {
 // put one back and let it follow the grid as it stands by then.
 class DefinitionEdit : public QUndoCommand {
 public:
-    DefinitionEdit(Session& s, Definitions before, std::function<void()> done)
+    DefinitionEdit(Session& s, Definitions before, const QString& name, std::function<void()> done)
         : s_(s), before_(std::move(before)), after_(s.definitions), done_(std::move(done)) {
-        setText("definizione");
+        setText(name);
     }
     void undo() override { apply(before_); }
     void redo() override { apply(after_); }
@@ -49,10 +49,20 @@ void DefinitionsEditor::setText(SlotKey key, const QString& text) {
     if (!slot || slot->row != key.row || slot->col != key.col) return;
     const std::string utf8 = text.trimmed().toStdString();
     const Definition* now = s_.definitions.find(key);
-    if ((now ? now->text : std::string()) == utf8) return;
+    if ((now ? now->text : std::string()) == utf8 && !(now && now->draft)) return;
     const Definitions before = s_.definitions;
     s_.definitions.set(s_.grid, *slot, utf8);
-    record(before);
+    record(before, "definizione");
+}
+
+void DefinitionsEditor::draftAll(const std::vector<std::pair<SlotKey, std::string>>& drafts) {
+    const Definitions before = s_.definitions;
+    for (const auto& [key, text] : drafts) {
+        const std::optional<Slot> slot = slotAt(s_.grid, key.row, key.col, key.direction);
+        if (slot && slot->row == key.row && slot->col == key.col && !s_.definitions.find(key) && !text.empty())
+            s_.definitions.set(s_.grid, *slot, text, true);
+    }
+    if (!(s_.definitions == before)) record(before, "Definisci Tutto");
 }
 
 void DefinitionsEditor::setOrphanText(int index, const QString& text) {
@@ -61,13 +71,13 @@ void DefinitionsEditor::setOrphanText(int index, const QString& text) {
     if (s_.definitions.orphans()[static_cast<size_t>(index)].text == utf8) return;
     const Definitions before = s_.definitions;
     s_.definitions.setOrphan(static_cast<size_t>(index), utf8);
-    record(before);
+    record(before, "definizione");
 }
 
 // The edit is already made; pushing runs redo, which marks the grid
 // modified and tells the panel.
-void DefinitionsEditor::record(const Definitions& before) {
-    stack_->push(new DefinitionEdit(s_, before, [this] { emit changed(); }));
+void DefinitionsEditor::record(const Definitions& before, const QString& name) {
+    stack_->push(new DefinitionEdit(s_, before, name, [this] { emit changed(); }));
 }
 
 void DefinitionsEditor::follow() {

@@ -2,6 +2,9 @@
 
 #include <QObject>
 #include <QString>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "core/document/definitions.h"
 
@@ -23,9 +26,13 @@ public:
     explicit DefinitionsEditor(MainWindow& window);
 
     const Definitions& definitions() const;
-    // An empty text removes the definition.
+    // An empty text removes the definition. The same text again makes a
+    // draft the setter's own.
     void setText(SlotKey key, const QString& text);
     void setOrphanText(int index, const QString& text);
+    // Drafts for slots without a definition, all in one step; slots that
+    // have one meanwhile, or are gone, keep what they have.
+    void draftAll(const std::vector<std::pair<SlotKey, std::string>>& drafts);
 
     QUndoStack* undoStack() const { return stack_; }
 
@@ -33,7 +40,7 @@ signals:
     void changed();
 
 private:
-    void record(const Definitions& before);
+    void record(const Definitions& before, const QString& name);
     void follow();
     void restart();
 

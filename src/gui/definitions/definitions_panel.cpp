@@ -3,6 +3,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
+#include <QSplitter>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QUndoStack>
@@ -14,8 +16,11 @@
 #include "core/session.h"
 #include "gui/app/help_window.h"
 #include "gui/app/main_window.h"
+#include "gui/definitions/clue_service.h"
 #include "gui/definitions/definitions_editor.h"
+#include "gui/definitions/draft_all_command.h"
 #include "gui/definitions/statistics_text.h"
+#include "gui/definitions/suggestion_box.h"
 #include "gui/display/grid_view.h"
 #include "gui/document/grid_document.h"
 
@@ -41,7 +46,7 @@ QToolButton* undoButton(QWidget* parent, const char* name, const QString& captio
 
 }  // namespace
 
-DefinitionsPanel::DefinitionsPanel(MainWindow& window, DefinitionsEditor& editor)
+DefinitionsPanel::DefinitionsPanel(MainWindow& window, DefinitionsEditor& editor, ClueService& clues)
     : QDockWidget("Definizioni", &window), w_(window), editor_(&editor) {
     setObjectName("Definizioni");
     auto* body = new QWidget(this);
@@ -66,16 +71,38 @@ DefinitionsPanel::DefinitionsPanel(MainWindow& window, DefinitionsEditor& editor
         a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         body->addAction(a);
     }
+    draftAll_ = new QPushButton("Definisci Tutto", body);
+    draftAll_->setObjectName("DefinisciTutto");
+    draftAll_->setToolTip("Scrive il primo suggerimento in ogni definizione vuota, come bozza");
+    auto* archiveButton = new QPushButton("Archivio...", body);
+    archiveButton->setObjectName("ApriArchivio");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(undoButton(body, "AnnullaDefinizione", "Annulla", undo));
     buttons->addWidget(undoButton(body, "RipetiDefinizione", "Ripeti", redo));
     buttons->addStretch();
+    buttons->addWidget(draftAll_);
+    buttons->addWidget(archiveButton);
+    box_ = new SuggestionBox(window, editor, clues, body);
+    auto* split = new QSplitter(Qt::Vertical, body);
+    split->addWidget(list_);
+    split->addWidget(box_);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
     layout->addWidget(statistics_);
     layout->addLayout(buttons);
-    layout->addWidget(list_, 1);
+    layout->addWidget(split, 1);
     // Narrower, the list would show neither letters nor definitions.
     body->setMinimumWidth(body->fontMetrics().averageCharWidth() * 32);
     setWidget(body);
+
+    draftCommand_ = new DraftAllCommand(window, editor, clues);
+    connect(draftAll_, &QPushButton::clicked, this, [this] {
+        draftAll_->setEnabled(false);
+        draftCommand_->run();
+        draftAll_->setEnabled(!draftCommand_->running());
+    });
+    connect(draftCommand_, &DraftAllCommand::finished, this, [this] { draftAll_->setEnabled(true); });
+    connect(archiveButton, &QPushButton::clicked, &clues, &ClueService::showArchiveWindow);
 
     const char* headings[3] = {"ORIZZONTALI", "VERTICALI", "Definizioni senza casella"};
     for (int g = 0; g < 3; ++g) {
@@ -88,6 +115,7 @@ DefinitionsPanel::DefinitionsPanel(MainWindow& window, DefinitionsEditor& editor
     connect(&window.document(), &GridDocument::cellsChanged, this, &DefinitionsPanel::refresh);
     connect(list_, &QTreeWidget::itemChanged, this, &DefinitionsPanel::edited);
     connect(list_, &QTreeWidget::itemClicked, this, &DefinitionsPanel::picked);
+    connect(list_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) { chosen(item); });
     connect(list_, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem* item) { if (keyOf(item)) list_->editItem(item, TEXT_COLUMN); });
     connect(w_.peri(), &GridView::mousePressed, this, [this](Qt::MouseButton b, Qt::KeyboardModifiers, double x, double y) {
@@ -175,6 +203,10 @@ void DefinitionsPanel::fillTexts() {
             item->setText(1, q(clues[i].slot.pattern(s.grid)));
             item->setText(TEXT_COLUMN, q(clues[i].text));
             item->setToolTip(TEXT_COLUMN, q(clues[i].text));  // whole, where the column cuts it short
+            const Definition* d = s.definitions.find(SlotKey::of(clues[i].slot));
+            QFont font = item->font(TEXT_COLUMN);
+            font.setItalic(d && d->draft);
+            item->setFont(TEXT_COLUMN, font);
         }
     }
     const std::vector<Definition>& orphans = s.definitions.orphans();
@@ -225,6 +257,11 @@ void DefinitionsPanel::picked(QTreeWidgetItem* item) {
     w_.peri()->setMarkedSlot(QRectF(key->key.col, key->key.row, across ? key->length : 1, across ? 1 : key->length));
 }
 
+void DefinitionsPanel::chosen(QTreeWidgetItem* item) {
+    const std::optional<RowKey> key = keyOf(item);
+    box_->showSlot(key && key->orphan < 0 ? std::optional<SlotKey>(key->key) : std::nullopt);
+}
+
 void DefinitionsPanel::selectCell(int row, int col) {
     list_->clearSelection();
     QTreeWidgetItem* first = nullptr;
@@ -238,7 +275,10 @@ void DefinitionsPanel::selectCell(int row, int col) {
             if (!first) first = item;
         }
     }
-    if (first) list_->scrollToItem(first);
+    if (first) {
+        list_->scrollToItem(first);
+        chosen(first);
+    }
 }
 
 }  // namespace quirvo

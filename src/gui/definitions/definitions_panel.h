@@ -9,27 +9,35 @@
 #include "gui/definitions/definitions_editor.h"
 
 class QLabel;
+class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace quirvo {
 
+class ClueService;
+class DraftAllCommand;
 class MainWindow;
+class SuggestionBox;
 
 // "Definizioni": the dock beside the grid listing every slot under
 // "ORIZZONTALI" and "VERTICALI" with its number, its letters and its
 // definition, editable in place, then the definitions that lost their slot;
 // the grid's statistics head it. A row clicked outlines its slot; a cell
 // clicked in a write or suggestion mode selects the rows of its slots.
-// Hidden, it does no work; it catches up when shown.
+// Under the list, the chosen slot's definition and its suggestions;
+// "Definisci Tutto" drafts every empty definition, shown in italics until
+// edited. Hidden, it does no work; it catches up when shown.
 class DefinitionsPanel : public QDockWidget {
     Q_OBJECT
 
 public:
-    DefinitionsPanel(MainWindow& window, DefinitionsEditor& editor);
+    DefinitionsPanel(MainWindow& window, DefinitionsEditor& editor, ClueService& clues);
 
     QTreeWidget* list() const { return list_; }
     QLabel* statistics() const { return statistics_; }
+    SuggestionBox* suggestionBox() const { return box_; }
+    QPushButton* draftAllButton() const { return draftAll_; }
     // The rows of the slots running through a cell become the selection.
     void selectCell(int row, int col);
 
@@ -51,6 +59,7 @@ private:
     std::vector<std::vector<RowKey>> currentKeys() const;
     void edited(QTreeWidgetItem* item, int column);
     void picked(QTreeWidgetItem* item);
+    void chosen(QTreeWidgetItem* item);
     std::optional<RowKey> keyOf(const QTreeWidgetItem* item) const;
 
     MainWindow& w_;
@@ -58,6 +67,9 @@ private:
     QLabel* statistics_;
     QTreeWidget* list_;
     QTreeWidgetItem* groups_[3] = {};
+    SuggestionBox* box_;
+    QPushButton* draftAll_;
+    DraftAllCommand* draftCommand_;
     std::vector<std::vector<RowKey>> keys_;
     bool filling_ = false;
     bool rebuildPending_ = false;

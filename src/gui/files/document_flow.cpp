@@ -101,6 +101,7 @@ void DocumentFlow::Salva_Click() {
     }
     w_.menuItem("Salvacome")->setEnabled(true);
     markUnmodified();
+    emit saved(path);
 }
 
 void DocumentFlow::Salvacome_Click() {
@@ -249,6 +250,7 @@ bool DocumentFlow::saveChosen(const QString& chosenPath) {
     }
     s_.filePath = target.toStdString();
     w_.menuItem("Salvacome")->setEnabled(true);
+    emit saved(target);
     return true;
 }
 

@@ -62,6 +62,8 @@ signals:
     // The document has just become one without unsaved changes: saved,
     // replaced, or its changes dropped.
     void modifiedCleared();
+    // The grid and its definitions are safely on disk at this path.
+    void saved(const QString& path);
 
 private:
     bool busy() const;

@@ -59,5 +59,41 @@ TEST(DefinitionsFile, RefusesDamagedLinesNamingTheLine) {
     EXPECT_EQ(tolerant.definitions.size(), 1u);
 }
 
+TEST(DefinitionsFile, DraftsKeepTheirMarkAndOlderCompanionsStillRead) {
+    // Written by the program before drafts existed, for CASA / A### / RE#?
+    // with the definition of the lost slot down from A?? kept as an orphan.
+    const std::string older =
+        "# QUIRVO definizioni: direzione, numero, riga, colonna, lettere, testo\n"
+        "O\t1\t1\t1\tCASA\tDimora, con \"tetto\"\n"
+        "V\t1\t1\t1\tCAR\tPu\xc3\xb2 essere\\tda t\xc3\xa8\n"
+        "O\t2\t3\t1\tRE\tSovrano\n"
+        "V\t-\t1\t4\tA??\tOrfana\n";
+    const Grid g = asciiGrid({"CASA", "A###", "RE#?"});
+    const DefinitionsFileRead read = readDefinitionsFile(older);
+    ASSERT_TRUE(read.ok()) << read.error;
+    Definitions defs;
+    defs.assign(g, read.definitions);
+    ASSERT_EQ(defs.attached().size(), 3u);
+    EXPECT_EQ(defs.find(SlotKey{0, 0, Direction::Down})->text, "Può essere\tda tè");
+    ASSERT_EQ(defs.orphans().size(), 1u);
+    for (const Definition& d : defs.all()) EXPECT_FALSE(d.draft) << d.text;
+    EXPECT_EQ(writeDefinitionsFile(g, defs), older);
+
+    defs.set(g, *slotAt(g, 2, 0, Direction::Across), "Sovrano", true);
+    const std::string drafted = writeDefinitionsFile(g, defs);
+    EXPECT_NE(drafted.find("O\t2\t3\t1\tRE\tSovrano\tbozza\n"), std::string::npos) << drafted;
+    const DefinitionsFileRead again = readDefinitionsFile(drafted);
+    ASSERT_TRUE(again.ok()) << again.error;
+    Definitions back;
+    back.assign(g, again.definitions);
+    EXPECT_EQ(back, defs);
+    EXPECT_TRUE(back.find(SlotKey{2, 0, Direction::Across})->draft);
+
+    // An edit makes a draft the setter's own.
+    back.set(g, *slotAt(g, 2, 0, Direction::Across), "Monarca");
+    EXPECT_FALSE(back.find(SlotKey{2, 0, Direction::Across})->draft);
+    EXPECT_FALSE(readDefinitionsFile("O\t1\t1\t1\tRE\t\tbozza\n").ok());
+}
+
 }  // namespace
 }  // namespace quirvo

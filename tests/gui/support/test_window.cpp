@@ -60,6 +60,7 @@ TestWindow::TestWindow(const Files& files, StartupOptions options)
 
 void TestWindow::start(StartupOptions options) {
     userFolder();
+    if (options.dataFolder.isEmpty()) options.dataFolder = dataFolder_.path();
     window_ = std::make_unique<MainWindow>(options);
     setMessageHook(window_.get(), [this](const ShownMessage& m) { messages.push_back(m); });
     window_->controllers().documentFlow().setQuitFunction([this] { ++quits; });

@@ -55,6 +55,7 @@ public:
 private:
     void start(StartupOptions options);
     std::unique_ptr<QTemporaryDir> folder_;
+    QTemporaryDir dataFolder_;  // the setter's data, such as the archive
     std::unique_ptr<MainWindow> window_;
 };
 

@@ -1,0 +1,111 @@
+#include "core/clues/grammar_clues.h"
+
+#include <array>
+#include <string>
+
+#include "core/clues/italian_numbers.h"
+
+namespace quirvo {
+
+namespace {
+
+struct Entry {
+    std::string_view word, first, second;
+};
+
+// Articles, possessives, personal pronouns and the notes of the scale; the
+// articulated prepositions are made below from their parts.
+constexpr std::array<Entry, 46> WORDS{{
+    {"IL", "Articolo maschile", "Articolo determinativo"},
+    {"LO", "Articolo maschile", "Articolo davanti a zeta"},
+    {"LA", "Articolo femminile", "Nota musicale"},
+    {"GLI", "Articolo maschile plurale", "Articolo determinativo plurale"},
+    {"LE", "Articolo femminile plurale", ""},
+    {"UN", "Articolo indeterminativo", ""},
+    {"UNO", "Articolo indeterminativo", "Il primo numero"},
+    {"UNA", "Articolo indeterminativo femminile", ""},
+    {"MIO", "Aggettivo possessivo", "Di me"},
+    {"MIA", "Aggettivo possessivo", "Di me"},
+    {"MIEI", "Aggettivo possessivo", "Di me"},
+    {"MIE", "Aggettivo possessivo", "Di me"},
+    {"TUO", "Aggettivo possessivo", "Di te"},
+    {"TUA", "Aggettivo possessivo", "Di te"},
+    {"TUOI", "Aggettivo possessivo", "Di te"},
+    {"TUE", "Aggettivo possessivo", "Di te"},
+    {"SUO", "Aggettivo possessivo", "Di lui o di lei"},
+    {"SUA", "Aggettivo possessivo", "Di lui o di lei"},
+    {"SUOI", "Aggettivo possessivo", "Di lui o di lei"},
+    {"SUE", "Aggettivo possessivo", "Di lui o di lei"},
+    {"NOSTRO", "Aggettivo possessivo", "Di noi"},
+    {"NOSTRA", "Aggettivo possessivo", "Di noi"},
+    {"NOSTRI", "Aggettivo possessivo", "Di noi"},
+    {"NOSTRE", "Aggettivo possessivo", "Di noi"},
+    {"VOSTRO", "Aggettivo possessivo", "Di voi"},
+    {"VOSTRA", "Aggettivo possessivo", "Di voi"},
+    {"VOSTRI", "Aggettivo possessivo", "Di voi"},
+    {"VOSTRE", "Aggettivo possessivo", "Di voi"},
+    {"IO", "Pronome personale", "Prima persona singolare"},
+    {"TU", "Pronome personale", "Seconda persona singolare"},
+    {"EGLI", "Pronome personale", "Terza persona singolare"},
+    {"ELLA", "Pronome personale", "Lei, nella lingua letteraria"},
+    {"LUI", "Pronome personale", "Terza persona singolare"},
+    {"LEI", "Pronome personale", "Si dà per cortesia"},
+    {"NOI", "Pronome personale", "Prima persona plurale"},
+    {"VOI", "Pronome personale", "Seconda persona plurale"},
+    {"ESSI", "Pronome personale", "Terza persona plurale"},
+    {"ESSE", "Pronome personale femminile", "Terza persona plurale"},
+    {"LORO", "Pronome personale", "Di loro"},
+    {"ME", "Pronome personale", ""},
+    {"DO", "Nota musicale", "La prima nota"},
+    {"RE", "Nota musicale", ""},
+    {"MI", "Nota musicale", ""},
+    {"FA", "Nota musicale", ""},
+    {"SOL", "Nota musicale", ""},
+    {"SI", "Nota musicale", "L'ultima nota"},
+}};
+
+struct Part {
+    std::string_view folded, written;
+};
+constexpr std::array<Part, 5> PREPOSITIONS{{{"A", "a"}, {"DA", "da"}, {"DE", "di"}, {"NE", "in"}, {"SU", "su"}}};
+constexpr std::array<Part, 6> ARTICLES{{{"L", "il"}, {"LLO", "lo"}, {"LLA", "la"}, {"I", "i"}, {"GLI", "gli"}, {"LLE", "le"}}};
+
+// ALLA is a + la, DEI di + i, NEGLI in + gli, COL con + il.
+std::string articulated(std::string_view entry) {
+    if (entry == "COL") return "Con + il";
+    if (entry == "COI") return "Con + i";
+    for (const Part& p : PREPOSITIONS)
+        for (const Part& a : ARTICLES) {
+            if (std::string(p.folded) + std::string(a.folded) == entry) {
+                std::string text(p.written);
+                text[0] = char(text[0] - 'a' + 'A');
+                return text + " + " + std::string(a.written);
+            }
+        }
+    return {};
+}
+
+}  // namespace
+
+std::vector<Suggestion> grammarClues(std::string_view entry) {
+    std::vector<Suggestion> out;
+    auto add = [&](std::string_view text) {
+        if (!text.empty()) out.push_back({SuggestionKind::Lemma, std::string(text), {}});
+    };
+    for (const Entry& e : WORDS)
+        if (e.word == entry) {
+            add(e.first);
+            add(e.second);
+        }
+    if (const std::string parts = articulated(entry); !parts.empty()) {
+        add("Preposizione articolata");
+        add(parts);
+    }
+    if (const std::optional<int> n = numberSpelled(entry)) {
+        add(romanNumeral(*n) + " per i Romani");
+        add("Il numero " + std::to_string(*n));
+    }
+    return out;
+}
+
+}  // namespace quirvo

@@ -1,0 +1,109 @@
+#include "core/clues/suggestions.h"
+
+#include <algorithm>
+
+#include "core/grid/cell_codes.h"
+
+#include "core/clues/clue_exclusions.h"
+#include "core/clues/grammar_clues.h"
+#include "core/clues/inflection.h"
+#include "core/clues/letter_play_clues.h"
+#include "core/clues/meaning_clues.h"
+#include "core/clues/thesaurus_clues.h"
+
+namespace quirvo {
+
+namespace {
+
+constexpr size_t ARCHIVED = 5;
+
+// Kinds whose words are clued by what they mean rather than by their letters.
+bool meaningful(WordKind kind) {
+    switch (kind) {
+        case WordKind::Noun:
+        case WordKind::Infinitive:
+        case WordKind::PastParticiple:
+        case WordKind::PresentParticiple:
+        case WordKind::OtherWord: return true;
+        default: return false;
+    }
+}
+
+void append(std::vector<Suggestion>& out, std::vector<Suggestion> more) {
+    for (Suggestion& s : more)
+        if (std::none_of(out.begin(), out.end(), [&](const Suggestion& o) { return o.text == s.text; }))
+            out.push_back(std::move(s));
+}
+
+std::vector<Suggestion> archived(DefinitionArchive* archive, const std::string& word) {
+    std::vector<Suggestion> out;
+    if (!archive) return out;
+    for (ArchivedDefinition& d : archive->ofWord(word, ARCHIVED))
+        out.push_back({SuggestionKind::Archive, std::move(d.text), {}});
+    return out;
+}
+
+// The facts' lemma; where they give none but the word itself, one guessed
+// from its ending that the thesaurus knows (TRACCE: traccia), or the
+// masculine of an adjective's ending the facts know (ACINETICA: acinetico).
+std::string lemmaOf(const std::string& word, std::string_view known, const ClueSources& sources,
+                    const WrittenForms& written) {
+    if (!known.empty() && known != word) return std::string(known);
+    const Thesaurus* thesaurus = sources.thesaurus;
+    if (thesaurus && thesaurus->meanings(written.word(word)).empty())
+        for (const std::string& lemma : lemmaCandidates(word))
+            if (!thesaurus->meanings(written.word(lemma)).empty()) return lemma;
+    const std::string base = adjectiveBase(word);
+    if (!base.empty() && base != word && sources.facts && hasKind(sources.facts->find(base).kinds, WordKind::Noun))
+        return base;
+    return std::string(known);
+}
+
+}  // namespace
+
+std::vector<Suggestion> suggestDefinitions(const ClueSources& sources, const Grid& grid, const Slot& slot) {
+    const std::string word = slot.pattern(grid);
+    if (!allLetters(word)) return {};
+    static const WrittenForms plain;
+    const WrittenForms& written = sources.written ? *sources.written : plain;
+    const WordFacts* facts = sources.facts;
+    const FactRecord fact = facts ? facts->find(word) : FactRecord{};
+    const std::string lemma = lemmaOf(word, facts ? facts->lemma(fact) : std::string_view(), sources, written);
+    const std::vector<FactNote> notes = facts ? facts->notes(word) : std::vector<FactNote>{};
+    const WordKind kind = bestKind(fact.kinds);
+    const ClueExclusions excluded(grid, word, facts);
+
+    ThesaurusClues thesaurus;
+    if (sources.thesaurus) thesaurus = thesaurusClues(word, lemma, *sources.thesaurus, written, facts, excluded);
+    std::vector<Suggestion> out;
+    append(out, archived(sources.archive, word));
+    if (kind == WordKind::FunctionWord) append(out, grammarClues(word));
+    if (meaningful(kind)) append(out, std::move(thesaurus.strong));
+    append(out, siglaClues(word, notes));
+    append(out, nameClues(word, notes));
+    if (facts) append(out, placeClues(word, *facts, written));
+    if (!meaningful(kind)) append(out, std::move(thesaurus.strong));
+    append(out, lemmaClues(word, fact.kinds, lemma, written));
+    append(out, grammarClues(word));
+    // Three letters that mean nothing the sources know are clued by letter
+    // play as well.
+    const bool letterPlay = word.size() == 2 || (word.size() == 3 && (out.empty() || !meaningful(kind)));
+    if (letterPlay && sources.letterPlay)
+        append(out, letterPlayClues(*sources.letterPlay, word, excluded, sources.thesaurus));
+    append(out, std::move(thesaurus.weak));
+    return out;
+}
+
+std::vector<SlotSuggestions> suggestGrid(const ClueSources& sources, const Grid& grid,
+                                         const std::atomic<bool>* stop) {
+    std::vector<SlotSuggestions> out;
+    for (const Slot& slot : slotsOf(grid)) {
+        if (stop && stop->load()) break;
+        std::string word = slot.pattern(grid);
+        if (!allLetters(word)) continue;
+        out.push_back({slot, std::move(word), suggestDefinitions(sources, grid, slot)});
+    }
+    return out;
+}
+
+}  // namespace quirvo

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "core/dictionary/facts_file.h"
+
+namespace quirvo::testing {
+
+// Word facts for the definition suggestions: familiar words that lend
+// their letters, sigle, names and inflected forms with their lemmas, as
+// parole.fatti would hold them; made for base.diz, whose words are words().
+class ClueFacts {
+public:
+    ClueFacts() {
+        writer_.addDictionary("base.diz");
+        word("CASA", WordKind::Noun, 95, "CASA");
+        word("CASE", WordKind::Noun, 85, "CASA");
+        word("COSA", WordKind::Noun, 95, "COSA");
+        word("BOOM", WordKind::Noun, 70, "BOOM");
+        word("ROMA", WordKind::Name, 90);
+        word("CAPPA", WordKind::Noun, 40, "CAPPA");  // too rare to lend its letters
+        word("SEDE", WordKind::Noun, 80, "SEDE");
+        word("MERDA", WordKind::Noun, 80, "MERDA");  // never lends its letters
+        word("PESCATORE", WordKind::Noun, 50, "PESCATORE");
+        word("PESCATRICE", WordKind::Noun, 40, "PESCATORE");
+        word("ABITAZIONE", WordKind::Noun, 70, "ABITAZIONE");
+        word("ABITAZIONI", WordKind::Noun, 60, "ABITAZIONE");
+        word("DIMORA", WordKind::Noun, 65, "DIMORA");
+        word("DIMORE", WordKind::Noun, 55, "DIMORA");
+        word("ESEDRA", WordKind::Noun, 20, "ESEDRA");
+        word("ESEDRE", WordKind::Noun, 15, "ESEDRA");
+        word("NOTAIO", WordKind::Noun, 50, "NOTAIO");
+        word("NOTAIA", WordKind::Noun, 40, "NOTAIO");
+        word("AMARE", WordKind::Infinitive, 80, "AMARE");
+        word("AMATO", WordKind::PastParticiple, 70, "AMARE");
+        word("RM", WordKind::Sigla, 50);
+        note("RM", NoteGroup::ProvinceCode, "Roma");
+        word("SP", WordKind::Sigla, 40);
+        note("SP", NoteGroup::ProvinceCode, "La Spezia");
+        word("FE", WordKind::Sigla, 40);
+        note("FE", NoteGroup::Element, "ferro");
+        note("FE", NoteGroup::ProvinceCode, "Ferrara");
+        word("ZN", WordKind::Sigla, 30);
+        note("ZN", NoteGroup::Element, "zinco");
+        word("IT", WordKind::Sigla, 60);
+        note("IT", NoteGroup::CountryCode, "Italia");
+        word("USA", WordKind::Sigla, 60);
+        note("USA", NoteGroup::CountryCode, "Stati Uniti");
+        word("ECC", WordKind::Sigla, 60);
+        note("ECC", NoteGroup::Abbreviation, "eccetera");
+        word("XL", WordKind::Roman, 30);
+        word("VIGEVANO", WordKind::Name, 40);
+        note("VIGEVANO", NoteGroup::Town, "Pavia");
+        word("PIEMONTE", WordKind::Name, 60);
+        note("PIEMONTE", NoteGroup::Region, "Torino");
+        word("MARIA", WordKind::Name, 80);
+        note("MARIA", NoteGroup::FemaleName, "");
+        word("PARIGI", WordKind::Name, 70);
+        note("PARIGI", NoteGroup::Capital, "Francia");
+        word("CUNEO", WordKind::Name, 60);
+        note("CUNEO", NoteGroup::Town, "Cuneo");
+        word("SIRIA", WordKind::Name, 60);
+        note("SIRIA", NoteGroup::Country, "Damasco");
+        word("ACINETICO", WordKind::Noun, 10, "ACINETICO");
+        word("YEMEN", WordKind::Name, 60);
+        note("YEMEN", NoteGroup::Country, "Sana'a");
+        note("SPEZIA", NoteGroup::Town, "La Spezia");
+        note("EMILIA", NoteGroup::Town, "Reggio Emilia");  // only for its multi-word province
+    }
+
+    std::string bytes() const { return writer_.encode(); }
+    // The words of base.diz, sorted as a dictionary is.
+    std::vector<std::string> words() const {
+        std::vector<std::string> out = words_;
+        std::sort(out.begin(), out.end());
+        return out;
+    }
+
+private:
+    void word(const char* w, WordKind kind, int familiarity, const char* lemma = nullptr) {
+        writer_.set(w, FactRecord{kindBit(kind), uint8_t(familiarity), 0, lemma ? writer_.lemmaId(lemma) : NO_LEMMA});
+        words_.emplace_back(w);
+    }
+    void note(const char* w, NoteGroup group, const char* text) { writer_.addNote(w, group, text); }
+
+    FactsWriter writer_;
+    std::vector<std::string> words_;
+};
+
+}  // namespace quirvo::testing
