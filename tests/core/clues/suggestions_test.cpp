@@ -174,6 +174,7 @@ TEST_F(Suggestions, SigleNamesAndLemmasSayWhatTheWordIs) {
         {"MIEI", SuggestionKind::Lemma, "Aggettivo possessivo"},
         {"OTTANTA", SuggestionKind::Lemma, "LXXX per i Romani"},
         {"TRE", SuggestionKind::Lemma, "III per i Romani"},
+        {"TRA", SuggestionKind::Lemma, "Preposizione semplice"},
         {"LA", SuggestionKind::Lemma, "Articolo femminile"},  // before the thesaurus's là
         {"TRACCE", SuggestionKind::Lemma, "Plurale di traccia"},  // a lemma the thesaurus knows
         {"ACINETICA", SuggestionKind::Lemma, "Femminile di acinetico"},
