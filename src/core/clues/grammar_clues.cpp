@@ -13,9 +13,10 @@ struct Entry {
     std::string_view word, first, second;
 };
 
-// Articles, possessives, personal pronouns and the notes of the scale; the
-// articulated prepositions are made below from their parts.
-constexpr std::array<Entry, 46> WORDS{{
+// Articles, possessives, personal pronouns, simple prepositions, a few
+// conjunctions and the notes of the scale; the articulated prepositions
+// are made below from their parts.
+constexpr std::array<Entry, 57> WORDS{{
     {"IL", "Articolo maschile", "Articolo determinativo"},
     {"LO", "Articolo maschile", "Articolo davanti a zeta"},
     {"LA", "Articolo femminile", "Nota musicale"},
@@ -56,6 +57,17 @@ constexpr std::array<Entry, 46> WORDS{{
     {"ESSE", "Pronome personale femminile", "Terza persona plurale"},
     {"LORO", "Pronome personale", "Di loro"},
     {"ME", "Pronome personale", ""},
+    {"DI", "Preposizione semplice", ""},
+    {"DA", "Preposizione semplice", ""},
+    {"IN", "Preposizione semplice", ""},
+    {"CON", "Preposizione semplice", ""},
+    {"SU", "Preposizione semplice", ""},
+    {"PER", "Preposizione semplice", ""},
+    {"TRA", "Preposizione semplice", "Lo stesso che fra"},
+    {"FRA", "Preposizione semplice", "Lo stesso che tra"},
+    {"MA", "Congiunzione avversativa", "Però"},
+    {"SE", "Congiunzione condizionale", ""},
+    {"NO", "Negazione", "Il contrario di sì"},
     {"DO", "Nota musicale", "La prima nota"},
     {"RE", "Nota musicale", ""},
     {"MI", "Nota musicale", ""},

@@ -99,7 +99,10 @@ void LetterPlayIndex::addWords(const WordFacts& facts, const WrittenForms& writt
             if (stop && i % 4096 == 0 && stop->load()) return;
             const FactRecord& fact = facts.fact(length, i);
             const WordKind kind = bestKind(fact.kinds);
-            if (fact.familiarity < LETTER_PLAY_FAMILIARITY || !lendsLetters(kind) || facts.personal(length, i)) continue;
+            // Words of grammar make lame play even when they are nouns too: "Metà di alla".
+            if (fact.familiarity < LETTER_PLAY_FAMILIARITY || !lendsLetters(kind) ||
+                hasKind(fact.kinds, WordKind::FunctionWord) || facts.personal(length, i))
+                continue;
             PlaySource source;
             source.folded = std::string(table.word(length, i));
             if (unfitForClues(source.folded)) continue;

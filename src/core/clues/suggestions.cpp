@@ -43,16 +43,23 @@ std::vector<Suggestion> archived(DefinitionArchive* archive, const std::string& 
     return out;
 }
 
+// A lemma of a noun, an adjective or a verb: a lemma the facts give a
+// word of grammar (TRE under TRA) would make "Plurale di tra".
+bool inflects(std::string_view lemma, const WordFacts* facts) {
+    const KindSet kinds = facts ? facts->find(lemma).kinds : KindSet(0);
+    return kinds == 0 || hasKind(kinds, WordKind::Noun) || hasKind(kinds, WordKind::Infinitive);
+}
+
 // The facts' lemma; where they give none but the word itself, one guessed
 // from its ending that the thesaurus knows (TRACCE: traccia), or the
 // masculine of an adjective's ending the facts know (ACINETICA: acinetico).
 std::string lemmaOf(const std::string& word, std::string_view known, const ClueSources& sources,
                     const WrittenForms& written) {
-    if (!known.empty() && known != word) return std::string(known);
+    if (!known.empty() && known != word) return inflects(known, sources.facts) ? std::string(known) : std::string();
     const Thesaurus* thesaurus = sources.thesaurus;
     if (thesaurus && thesaurus->meanings(written.word(word)).empty())
         for (const std::string& lemma : lemmaCandidates(word))
-            if (!thesaurus->meanings(written.word(lemma)).empty()) return lemma;
+            if (!thesaurus->meanings(written.word(lemma)).empty() && inflects(lemma, sources.facts)) return lemma;
     const std::string base = adjectiveBase(word);
     if (!base.empty() && base != word && sources.facts && hasKind(sources.facts->find(base).kinds, WordKind::Noun))
         return base;
@@ -77,14 +84,15 @@ std::vector<Suggestion> suggestDefinitions(const ClueSources& sources, const Gri
     if (sources.thesaurus) thesaurus = thesaurusClues(word, lemma, *sources.thesaurus, written, facts, excluded);
     std::vector<Suggestion> out;
     append(out, archived(sources.archive, word));
-    if (kind == WordKind::FunctionWord) append(out, grammarClues(word));
+    // The words of grammar, the notes and the numbers are a closed list an
+    // editor clues by what they are, before any synonym (LA is no "In quel luogo").
+    append(out, grammarClues(word));
     if (meaningful(kind)) append(out, std::move(thesaurus.strong));
     append(out, siglaClues(word, notes));
     append(out, nameClues(word, notes));
     if (facts) append(out, placeClues(word, *facts, written));
     if (!meaningful(kind)) append(out, std::move(thesaurus.strong));
     append(out, lemmaClues(word, fact.kinds, lemma, written));
-    append(out, grammarClues(word));
     // Three letters that mean nothing the sources know are clued by letter
     // play as well.
     const bool letterPlay = word.size() == 2 || (word.size() == 3 && (out.empty() || !meaningful(kind)));

@@ -85,6 +85,11 @@ ThesaurusClues thesaurusClues(std::string_view entry, std::string_view lemma, co
         if (c.inflection == NounInflection::Unknown) return {};
         meanings = meaningsOf(thesaurus, lemma, written);
     }
+    // A noun's own senses before those it has as an adjective: FONDO is
+    // "Basamento" before "Incassato".
+    if (facts && hasKind(facts->find(entry).kinds, WordKind::Noun))
+        std::stable_partition(meanings.begin(), meanings.end(),
+                              [](const Meaning& m) { return nounFormOfTag(m.tag).has_value(); });
     std::vector<std::vector<std::string>> texts(meanings.size());
     for (size_t m = 0; m < meanings.size(); ++m) {
         if (c.inflection == NounInflection::Lemma)

@@ -1,6 +1,7 @@
 #include "gui/definitions/archive_window.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -53,6 +54,7 @@ ArchiveWindow::ArchiveWindow(std::shared_ptr<SqliteArchive> archive, const QStri
     results_ = new QTableWidget(0, 4, this);
     results_->setObjectName("RisultatiArchivio");
     results_->setHorizontalHeaderLabels({"Parola", "Definizione", "Schema", "Data"});
+    results_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     results_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     results_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     results_->verticalHeader()->hide();
@@ -110,8 +112,10 @@ void ArchiveWindow::search() {
     results_->setRowCount(int(found.size()));
     for (int r = 0; r < int(found.size()); ++r) {
         const ArchivedDefinition& d = found[size_t(r)];
-        const QString cells[] = {q(d.word), q(d.text), q(d.grid), q(d.date)};
+        // The grid by its name; the whole path, too long for the column, in its tip.
+        const QString cells[] = {q(d.word), q(d.text), QFileInfo(q(d.grid)).fileName(), q(d.date)};
         for (int c = 0; c < 4; ++c) results_->setItem(r, c, new QTableWidgetItem(cells[c]));
+        results_->item(r, 2)->setToolTip(q(d.grid));
     }
     status_->setText(found.empty() ? "Nessuna definizione trovata." : QString("Definizioni trovate: %1").arg(found.size()));
 }

@@ -60,6 +60,9 @@ protected:
         thesaurus_.data["re"] = {{"(s.m.)", {"regnante", "sovrano"}, {}}};
         thesaurus_.data["traccia"] = {{"(s.f.)", {"orma", "segno"}, {}}};
         thesaurus_.data["canoa"] = {{"(s.f.)", {"kayak", "piroga"}, {}}};
+        thesaurus_.data["tra"] = {{"(prep.)", {"con"}, {}}};
+        thesaurus_.data["la"] = {{"(avv.)", {"in quel luogo"}, {}}};
+        thesaurus_.data["fondo"] = {{"(agg.)", {"incassato"}, {}}, {"(s.m.)", {"basamento"}, {}}};
     }
 
     ClueSources sources() { return {lexicon_.facts(), &index_, &written_, &thesaurus_, &archive_}; }
@@ -126,6 +129,7 @@ TEST_F(Suggestions, LetterPlayTakesTheEntrysLettersFromFamiliarSources) {
             EXPECT_NE(s.source, "MERDA") << "a vulgar word lent its letters";
         }
     }
+    for (const Suggestion& s : of("LA")) EXPECT_NE(s.source, "DALLA") << "a word of grammar lent its letters";
     // Metà di casa: the plainest play of the most familiar word comes first.
     EXPECT_EQ(of("CA").front().text, "Metà di casa");
 }
@@ -169,6 +173,9 @@ TEST_F(Suggestions, SigleNamesAndLemmasSayWhatTheWordIs) {
         {"ALLA", SuggestionKind::Lemma, "Preposizione articolata"},
         {"MIEI", SuggestionKind::Lemma, "Aggettivo possessivo"},
         {"OTTANTA", SuggestionKind::Lemma, "LXXX per i Romani"},
+        {"TRE", SuggestionKind::Lemma, "III per i Romani"},
+        {"TRA", SuggestionKind::Lemma, "Preposizione semplice"},
+        {"LA", SuggestionKind::Lemma, "Articolo femminile"},  // before the thesaurus's là
         {"TRACCE", SuggestionKind::Lemma, "Plurale di traccia"},  // a lemma the thesaurus knows
         {"ACINETICA", SuggestionKind::Lemma, "Femminile di acinetico"},
         {"CUNEESE", SuggestionKind::Name, "Di Cuneo"},
@@ -186,6 +193,9 @@ TEST_F(Suggestions, SigleNamesAndLemmasSayWhatTheWordIs) {
     EXPECT_TRUE(has(of("NEGLI"), SuggestionKind::Lemma, "In + gli"));
     EXPECT_TRUE(has(of("DEI"), SuggestionKind::Lemma, "Di + i"));
     EXPECT_TRUE(has(of("MIEI"), SuggestionKind::Lemma, "Di me"));
+    // The lemma its ending suggests for TRE is a preposition: no "Plurale di tra", no "Con".
+    EXPECT_FALSE(has(of("TRE"), SuggestionKind::Lemma, "Plurale di tra"));
+    EXPECT_FALSE(has(of("TRE"), SuggestionKind::Thesaurus, "Con"));
 }
 
 TEST_F(Suggestions, ThesaurusGivesMeaningsInTheEntrysFormAfterTheSettersOwn) {
@@ -198,7 +208,8 @@ TEST_F(Suggestions, ThesaurusGivesMeaningsInTheEntrysFormAfterTheSettersOwn) {
     // casato shares its root and EDIFICI is no word here.
     EXPECT_EQ(texts(of("CASE"), 3), (std::vector<std::string>{"Abitazioni", "Dimore", "Plurale di casa"}));
     EXPECT_EQ(texts(of("AMARE"), 2), (std::vector<std::string>{"Voler bene", "Adorare"}));
-    EXPECT_EQ(texts(of("RE"), 1), std::vector<std::string>{"Sovrano"});  // REgnante would give it away
+    EXPECT_EQ(texts(of("RE"), 2), (std::vector<std::string>{"Nota musicale", "Sovrano"}));  // REgnante gives it away
+    EXPECT_EQ(texts(of("FONDO"), 1), std::vector<std::string>{"Basamento"});  // the noun's sense first
     // No entry of its own: the words that list it.
     EXPECT_EQ(texts(of("PIROGA"), 2), (std::vector<std::string>{"Canoa", "Kayak"}));
 

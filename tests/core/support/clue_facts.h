@@ -66,6 +66,11 @@ public:
         word("ACINETICO", WordKind::Noun, 10, "ACINETICO");
         word("YEMEN", WordKind::Name, 60);
         note("YEMEN", NoteGroup::Country, "Sana'a");
+        word("TRA", WordKind::FunctionWord, 90, "TRA");
+        word("TRE", WordKind::Noun, 90);  // TRA, its guessed lemma, does not inflect
+        word("LA", WordKind::Noun, 95);
+        word("DALLA", kindBit(WordKind::Noun) | kindBit(WordKind::FunctionWord), 95);  // lends no letters
+        word("FONDO", WordKind::Noun, 80, "FONDO");
         note("SPEZIA", NoteGroup::Town, "La Spezia");
         note("EMILIA", NoteGroup::Town, "Reggio Emilia");  // only for its multi-word province
     }
@@ -80,7 +85,10 @@ public:
 
 private:
     void word(const char* w, WordKind kind, int familiarity, const char* lemma = nullptr) {
-        writer_.set(w, FactRecord{kindBit(kind), uint8_t(familiarity), 0, lemma ? writer_.lemmaId(lemma) : NO_LEMMA});
+        word(w, kindBit(kind), familiarity, lemma);
+    }
+    void word(const char* w, KindSet kinds, int familiarity, const char* lemma = nullptr) {
+        writer_.set(w, FactRecord{kinds, uint8_t(familiarity), 0, lemma ? writer_.lemmaId(lemma) : NO_LEMMA});
         words_.emplace_back(w);
     }
     void note(const char* w, NoteGroup group, const char* text) { writer_.addNote(w, group, text); }
