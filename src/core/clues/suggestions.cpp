@@ -43,8 +43,8 @@ std::vector<Suggestion> archived(DefinitionArchive* archive, const std::string& 
     return out;
 }
 
-// A lemma of a noun, an adjective or a verb: a lemma the facts give a
-// word of grammar (TRE under TRA) would make "Plurale di tra".
+// A lemma of a noun, an adjective or a verb: a word of grammar guessed
+// from an ending (TRE under TRA) would make "Plurale di tra".
 bool inflects(std::string_view lemma, const WordFacts* facts) {
     const KindSet kinds = facts ? facts->find(lemma).kinds : KindSet(0);
     return kinds == 0 || hasKind(kinds, WordKind::Noun) || hasKind(kinds, WordKind::Infinitive);
@@ -55,7 +55,7 @@ bool inflects(std::string_view lemma, const WordFacts* facts) {
 // masculine of an adjective's ending the facts know (ACINETICA: acinetico).
 std::string lemmaOf(const std::string& word, std::string_view known, const ClueSources& sources,
                     const WrittenForms& written) {
-    if (!known.empty() && known != word) return inflects(known, sources.facts) ? std::string(known) : std::string();
+    if (!known.empty() && known != word) return std::string(known);
     const Thesaurus* thesaurus = sources.thesaurus;
     if (thesaurus && thesaurus->meanings(written.word(word)).empty())
         for (const std::string& lemma : lemmaCandidates(word))

@@ -175,6 +175,7 @@ TEST_F(Suggestions, SigleNamesAndLemmasSayWhatTheWordIs) {
         {"OTTANTA", SuggestionKind::Lemma, "LXXX per i Romani"},
         {"TRE", SuggestionKind::Lemma, "III per i Romani"},
         {"TRA", SuggestionKind::Lemma, "Preposizione semplice"},
+        {"ESSA", SuggestionKind::Lemma, "Femminile di esso"},  // the facts' lemma of a word of grammar
         {"LA", SuggestionKind::Lemma, "Articolo femminile"},  // before the thesaurus's là
         {"TRACCE", SuggestionKind::Lemma, "Plurale di traccia"},  // a lemma the thesaurus knows
         {"ACINETICA", SuggestionKind::Lemma, "Femminile di acinetico"},

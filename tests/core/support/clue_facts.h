@@ -68,6 +68,8 @@ public:
         note("YEMEN", NoteGroup::Country, "Sana'a");
         word("TRA", WordKind::FunctionWord, 90, "TRA");
         word("TRE", WordKind::Noun, 90);  // TRA, its guessed lemma, does not inflect
+        word("ESSO", WordKind::FunctionWord, 60, "ESSO");
+        word("ESSA", WordKind::FunctionWord, 60, "ESSO");
         word("LA", WordKind::Noun, 95);
         word("DALLA", kindBit(WordKind::Noun) | kindBit(WordKind::FunctionWord), 95);  // lends no letters
         word("FONDO", WordKind::Noun, 80, "FONDO");
