@@ -152,7 +152,7 @@ void FactSheet::write(FactsWriter& writer) {
         record.kinds = kinds_[i];
         uint32_t r = rank(i);
         record.sources = r ? uint8_t(sources_[i] | sourceBit(FactSource::Frequency)) : sources_[i];
-        if (!r && lemmas_[i] != NO_LEMMA) r = ranks[lemmas_[i]];
+        if (!r && lemmas_[i] != NO_LEMMA && sharesLemmaRank(word(i), lemmaTexts_[lemmas_[i]])) r = ranks[lemmas_[i]];
         int familiarity = r ? familiarityOfRank(r) : UNRANKED_FAMILIARITY;
         familiarity = std::max<int>(familiarity, floors_[i]);
         record.familiarity = uint8_t(record.kinds ? familiarity : UNKNOWN_FAMILIARITY);

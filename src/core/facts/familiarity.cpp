@@ -10,4 +10,9 @@ int familiarityOfRank(uint32_t rank) {
     return int(std::clamp(value, 15.0, 100.0));
 }
 
+bool sharesLemmaRank(std::string_view form, std::string_view lemma) {
+    const bool superlative = form.size() > 6 && form.substr(form.size() - 6, 5) == "ISSIM";
+    return !superlative || lemma.find("ISSIM") != std::string_view::npos;
+}
+
 }  // namespace quirvo

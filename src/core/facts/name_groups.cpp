@@ -1,8 +1,11 @@
 #include "core/facts/name_groups.h"
 
+#include <algorithm>
 #include <map>
+#include <unordered_map>
 
 #include "core/common/text_encoding.h"
+#include "core/facts/familiarity.h"
 
 namespace quirvo {
 
@@ -70,21 +73,54 @@ std::vector<GroupEntry> nameEntries(const ReadSources& s) {
     return out;
 }
 
+namespace {
+
+// The best rank of each word of the frequency lists, as they write it.
+class ListRanks {
+public:
+    explicit ListRanks(const ReadSources& s) {
+        for (const auto* list : {&s.subtitles, &s.wikipedia})
+            for (size_t i = 0; i < list->size(); ++i) {
+                const auto [at, fresh] = ranks_.emplace((*list)[i], uint32_t(i + 1));
+                if (!fresh) at->second = std::min(at->second, uint32_t(i + 1));
+            }
+    }
+    int familiarity(const std::string& name) const {
+        const auto found = ranks_.find(lowerUtf8(name));
+        return found == ranks_.end() ? UNRANKED_FAMILIARITY : familiarityOfRank(found->second);
+    }
+
+private:
+    std::unordered_map<std::string, uint32_t> ranks_;
+};
+
+int codeFamiliarity(const ListRanks& ranks, const std::string& name, int floor, int cap) {
+    return std::clamp(ranks.familiarity(name) - CODE_DISTANCE, floor, cap);
+}
+
+}  // namespace
+
 std::vector<GroupEntry> siglaEntries(const ReadSources& s) {
     std::vector<GroupEntry> out;
+    const ListRanks ranks(s);
     std::map<std::string, std::string> provinces = s.isoProvinces;
     for (const auto& province : s.places.provinces) provinces.emplace(province.code, province.name);
     for (const auto& [code, name] : provinces)
         out.push_back({code, NoteGroup::ProvinceCode, name, PROVINCE_CODE_FAMILIARITY});
     for (const IsoCountry& c : s.countries) {
         const std::string name = named(s.cldr.territories, c.alpha2);
-        out.push_back({c.alpha2, NoteGroup::CountryCode, name, TWO_LETTER_CODE_FAMILIARITY});
-        out.push_back({c.alpha3, NoteGroup::CountryCode, name, COUNTRY_CODE3_FAMILIARITY});
+        out.push_back({c.alpha2, NoteGroup::CountryCode, name,
+                       codeFamiliarity(ranks, name, TWO_LETTER_CODE_FLOOR, TWO_LETTER_CODE_FAMILIARITY)});
+        out.push_back({c.alpha3, NoteGroup::CountryCode, name,
+                       codeFamiliarity(ranks, name, CODE3_FLOOR, COUNTRY_CODE3_FAMILIARITY)});
     }
     for (const IsoLanguage& l : s.languages) {
         const std::string name = l.alpha2.empty() ? std::string() : named(s.cldr.languages, lowerUtf8(l.alpha2));
-        const int three = name.empty() ? BARE_CODE3_FAMILIARITY : LANGUAGE_CODE3_FAMILIARITY;
-        if (!l.alpha2.empty()) out.push_back({l.alpha2, NoteGroup::LanguageCode, name, TWO_LETTER_CODE_FAMILIARITY});
+        const int three = name.empty() ? BARE_CODE3_FAMILIARITY
+                                       : codeFamiliarity(ranks, name, CODE3_FLOOR, LANGUAGE_CODE3_FAMILIARITY);
+        if (!l.alpha2.empty())
+            out.push_back({l.alpha2, NoteGroup::LanguageCode, name,
+                           codeFamiliarity(ranks, name, TWO_LETTER_CODE_FLOOR, TWO_LETTER_CODE_FAMILIARITY)});
         out.push_back({l.alpha3, NoteGroup::LanguageCode, name, three});
         if (!l.bibliographic.empty()) out.push_back({l.bibliographic, NoteGroup::LanguageCode, name, three});
     }

@@ -22,9 +22,13 @@ struct GroupEntry {
 inline constexpr int REGION_FAMILIARITY = 60, COUNTRY_FAMILIARITY = 60, PROVINCE_FAMILIARITY = 50,
                      PROVINCIAL_CAPITAL_FAMILIARITY = 50, CAPITAL_FAMILIARITY = 40, TOWN_FAMILIARITY = 10,
                      FIRST_NAME_FAMILIARITY = 20;
+// A country or language code is at most as familiar as its group's cap,
+// and no more than its name less CODE_DISTANCE: ITA is known, LBR (Liberia)
+// and FIJ (figiano) are not; never below its group's floor.
 inline constexpr int PROVINCE_CODE_FAMILIARITY = 50, TWO_LETTER_CODE_FAMILIARITY = 40,
                      COUNTRY_CODE3_FAMILIARITY = 35, LANGUAGE_CODE3_FAMILIARITY = 30,
-                     BARE_CODE3_FAMILIARITY = 25, ELEMENT_FAMILIARITY = 40, ABBREVIATION_FAMILIARITY = 45;
+                     BARE_CODE3_FAMILIARITY = 10, ELEMENT_FAMILIARITY = 40, ABBREVIATION_FAMILIARITY = 45;
+inline constexpr int CODE_DISTANCE = 20, TWO_LETTER_CODE_FLOOR = 20, CODE3_FLOOR = 10;
 
 // Towns (the note: their province), provinces (their region), regions
 // (their chief town), countries in Italian (their capital), capitals

@@ -35,7 +35,7 @@ private:
 
 TEST(FactSheet, TheBestKindsLemmaAndFamiliarityThroughTheLemma) {
     const DictionarySet dicts = testing::dictionarySet({{"AMARE", "AMO", "AMAVAMO", "POSTA", "POSTARE", "POSTANO",
-                                                         "NOTAIO", "NOTAIA", "NOTAIE", "ERA"}});
+                                                         "NOTAIO", "NOTAIA", "NOTAIE", "ERA", "AMATO", "AMATISSIMO"}});
     const WordTable table(dicts);
     FactSheet sheet(table);
     sheet.addKind("ERA", WordKind::FiniteVerb, "ESSERE", FactSource::MorphIt);
@@ -43,6 +43,8 @@ TEST(FactSheet, TheBestKindsLemmaAndFamiliarityThroughTheLemma) {
     sheet.addKind("AMO", WordKind::FiniteVerb, "AMARE", FactSource::MorphIt);
     sheet.addKind("AMAVAMO", WordKind::FiniteVerb, "AMARE", FactSource::MorphIt);
     sheet.addKind("AMARE", WordKind::Infinitive, "AMARE", FactSource::MorphIt);
+    sheet.addKind("AMATISSIMO", WordKind::Noun, "AMATO", FactSource::Hunspell);
+    sheet.addKind("AMATO", WordKind::PastParticiple, "AMATO", FactSource::MorphIt);
     sheet.addKind("POSTA", WordKind::Noun, "POSTA", FactSource::MorphIt);
     sheet.addKind("POSTA", WordKind::FiniteVerb, "POSTARE", FactSource::MorphIt);
     sheet.addKind("POSTANO", WordKind::FiniteVerb, "POSTARE", FactSource::MorphIt);
@@ -51,6 +53,7 @@ TEST(FactSheet, TheBestKindsLemmaAndFamiliarityThroughTheLemma) {
     sheet.addKind("NOTAIA", WordKind::Noun, "NOTAIA", FactSource::Hunspell);
     sheet.addKind("NOTAIE", WordKind::Noun, "NOTAIA", FactSource::Hunspell);
     sheet.addSubtitleRank("AMO", 500);
+    sheet.addSubtitleRank("AMATO", 500);
     sheet.addWikipediaRank("POSTA", 3000);
     sheet.addSubtitleRank("NESSUNA", 1);  // outside the table: ignored
     sheet.relinkLemma("NOTAIA", "NOTAIO");
@@ -59,6 +62,7 @@ TEST(FactSheet, TheBestKindsLemmaAndFamiliarityThroughTheLemma) {
     EXPECT_EQ(bestKind(facts["ERA"].kinds), WordKind::Noun);
     EXPECT_EQ(facts.lemma("ERA"), "ERA");
     EXPECT_EQ(facts["AMAVAMO"].familiarity, 85);  // AMARE's rank, through AMO
+    EXPECT_EQ(facts["AMATISSIMO"].familiarity, UNRANKED_FAMILIARITY);  // a superlative has a rank or none
     EXPECT_EQ(facts["AMO"].sources, sourceBit(FactSource::MorphIt) | sourceBit(FactSource::Frequency));
     EXPECT_EQ(facts["POSTA"].familiarity, 60);
     EXPECT_EQ(facts["POSTANO"].familiarity, UNRANKED_FAMILIARITY);  // POSTA counts as a noun only

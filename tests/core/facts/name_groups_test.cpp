@@ -43,6 +43,8 @@ TEST(NameGroups, PlacesCountriesAndSigleWithWhatTheyStandFor) {
     s.languages = {{"DE", "DEU", "GER"}, {"", "ACE", ""}};
     s.isoProvinces = {{"PU", "Pesaro e Urbino"}};
     s.abbreviations = {{"ECC", "eccetera"}};
+    s.wikipedia = {"di", "italia", "tedesco"};
+    s.subtitles = {"tedesco"};
     const auto names = nameEntries(s);
     EXPECT_EQ(find(names, "Pesaro", NoteGroup::Town)->familiarity, PROVINCIAL_CAPITAL_FAMILIARITY);
     EXPECT_EQ(find(names, "Andria", NoteGroup::Town)->familiarity, PROVINCIAL_CAPITAL_FAMILIARITY);
@@ -55,7 +57,11 @@ TEST(NameGroups, PlacesCountriesAndSigleWithWhatTheyStandFor) {
 
     const auto sigle = siglaEntries(s);
     EXPECT_EQ(find(sigle, "AO", NoteGroup::ProvinceCode)->note, "Aosta");  // from the ISTAT data
+    // A code is as familiar as its name allows: Italia is ranked, Antartide is not.
     EXPECT_EQ(find(sigle, "ITA", NoteGroup::CountryCode)->familiarity, COUNTRY_CODE3_FAMILIARITY);
+    EXPECT_EQ(find(sigle, "ATA", NoteGroup::CountryCode)->familiarity, CODE3_FLOOR);
+    EXPECT_EQ(find(sigle, "AQ", NoteGroup::CountryCode)->familiarity, TWO_LETTER_CODE_FLOOR);
+    EXPECT_EQ(find(sigle, "GER", NoteGroup::LanguageCode)->familiarity, LANGUAGE_CODE3_FAMILIARITY);
     EXPECT_EQ(find(sigle, "GER", NoteGroup::LanguageCode)->note, "tedesco");
     EXPECT_EQ(find(sigle, "ACE", NoteGroup::LanguageCode)->note, "");  // no two-letter code: no clue
     EXPECT_EQ(find(sigle, "ACE", NoteGroup::LanguageCode)->familiarity, BARE_CODE3_FAMILIARITY);
