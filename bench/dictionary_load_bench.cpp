@@ -1,4 +1,4 @@
-// Loading the default dictionaries through the program's own loader,
+// Loading the default dictionaries (and lists) through the program's own loader,
 // against the least any reader has to do with the same files: read them and
 // inflate their zlib bodies, and read them and decompress them to the plain
 // text (inflate, then undo the front coding, without any check). The ratios
@@ -18,6 +18,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <vector>
 #include <fstream>
 #include <iostream>
 #include <map>
@@ -31,6 +32,8 @@ namespace {
 
 namespace fs = std::filesystem;
 const char* const DICTIONARIES[] = {"base.diz", "forme.diz"};
+// The lists the program loads beside them, as the facts were made for all.
+const char* const LISTS[] = {"nomi.dic", "sigle.dic"};
 
 std::string readFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -97,8 +100,10 @@ size_t loadThroughTheProgram(const fs::path& folder) {
     quirvo::DictionarySet dicts;
     quirvo::Progress progress;
     const quirvo::LoadReport report = quirvo::loadDictionaries(folder.string(), dicts, progress);
-    if (report.fatal || dicts.loadedCount() != 2) std::abort();
-    return dicts[1].dictText.size() + dicts[2].dictText.size();
+    if (report.fatal || dicts.loadedCount() != 4) std::abort();
+    size_t bytes = 0;
+    for (int slot = 1; slot <= 4; ++slot) bytes += dicts[slot].dictText.size();
+    return bytes;
 }
 
 // Peak resident memory, in MiB, of a child process doing the work once.
@@ -179,10 +184,12 @@ fs::path sourceFolder(int& argc, char** argv) {
 
 int main(int argc, char** argv) {
     const fs::path source = sourceFolder(argc, argv);
-    // A folder holding only the two default dictionaries.
+    // A folder holding only the default dictionaries.
     const fs::path folder = fs::temp_directory_path() / ("quirvo-load-bench-" + std::to_string(getpid()));
     fs::create_directories(folder);
-    for (const char* name : DICTIONARIES) {
+    std::vector<const char*> names(std::begin(DICTIONARIES), std::end(DICTIONARIES));
+    names.insert(names.end(), std::begin(LISTS), std::end(LISTS));
+    for (const char* name : names) {
         std::error_code ec;
         fs::copy_file(source / name, folder / name, ec);
         if (ec) {

@@ -20,11 +20,8 @@ DictMask slotsOutside(const std::vector<std::string>& madeFor, const DictionaryS
 WordFacts::WordFacts(const WordTable& table, const FactsFile& file, const DictionarySet& dicts)
     : table_(table), personal_(slotsOutside(file.dictionaries(), dicts)) {
     for (int length = 2; length <= WordTable::MAX_LENGTH; ++length) byLength_[size_t(length)].resize(table.count(length));
-    file.forEachWord([&](std::string_view word, const FactRecord& record) {
-        const uint32_t at = table.find(word);
-        if (at != WordTable::NOT_FOUND) byLength_[word.size()][at] = record;
-    });
-    for (int length = 2; length <= WordTable::MAX_LENGTH; ++length)
+    for (const FactsFile::Bucket& b : file.buckets()) layOut(file, b);
+    for (int length = 2; length <= WordTable::MAX_LENGTH && personal_; ++length)
         for (uint32_t i = 0; i < table.count(length); ++i)
             if (personal(length, i)) {
                 uint8_t& familiarity = byLength_[size_t(length)][i].familiarity;
@@ -37,6 +34,24 @@ WordFacts::WordFacts(const WordTable& table, const FactsFile& file, const Dictio
     }
     lemmaStarts_.push_back(uint32_t(lemmaText_.size()));
     for (const FactNote& note : file.notes()) notes_[note.word].push_back(note);
+}
+
+// A table whose words of a length begin as the file's do takes their
+// records as they lie; any other finds each word of the file.
+void WordFacts::layOut(const FactsFile& file, const FactsFile::Bucket& b) {
+    const int length = int(b.length);
+    std::vector<FactRecord>& records = byLength_[b.length];
+    const uint32_t count = table_.count(length);
+    if (count >= b.count && count > 0 &&
+        lettersFingerprint({table_.word(length, 0).data(), size_t(b.count) * b.length}) == b.fingerprint) {
+        file.copyRecords(b, records.data());
+        return;
+    }
+    const std::string_view letters = file.letters(b);
+    for (uint32_t i = 0; i < b.count && !letters.empty(); ++i) {
+        const uint32_t at = table_.find(letters.substr(size_t(i) * b.length, b.length));
+        if (at != WordTable::NOT_FOUND) records[at] = file.record(b, i);
+    }
 }
 
 FactRecord WordFacts::find(std::string_view word) const {

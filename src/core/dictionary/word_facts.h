@@ -38,6 +38,8 @@ public:
     const std::unordered_map<std::string, std::vector<FactNote>>& allNotes() const { return notes_; }
 
 private:
+    void layOut(const FactsFile& file, const FactsFile::Bucket& b);
+
     const WordTable& table_;
     std::array<std::vector<FactRecord>, WordTable::MAX_LENGTH + 1> byLength_;
     std::string lemmaText_;
