@@ -61,6 +61,8 @@ protected:
         thesaurus_.data["traccia"] = {{"(s.f.)", {"orma", "segno"}, {}}};
         thesaurus_.data["canoa"] = {{"(s.f.)", {"kayak", "piroga"}, {}}};
         thesaurus_.data["tra"] = {{"(prep.)", {"con"}, {}}};
+        thesaurus_.data["esso"] = {{"(pron.)", {"egli"}, {}}};
+        thesaurus_.data["qualche"] = {{"(agg.)", {"alcuna", "nessuna"}, {}}};
         thesaurus_.data["la"] = {{"(avv.)", {"in quel luogo"}, {}}};
         thesaurus_.data["fondo"] = {{"(agg.)", {"incassato"}, {}}, {"(s.m.)", {"basamento"}, {}}};
     }
@@ -175,7 +177,8 @@ TEST_F(Suggestions, SigleNamesAndLemmasSayWhatTheWordIs) {
         {"OTTANTA", SuggestionKind::Lemma, "LXXX per i Romani"},
         {"TRE", SuggestionKind::Lemma, "III per i Romani"},
         {"TRA", SuggestionKind::Lemma, "Preposizione semplice"},
-        {"ESSA", SuggestionKind::Lemma, "Femminile di esso"},  // the facts' lemma of a word of grammar
+        {"ESSA", SuggestionKind::Lemma, "Femminile di esso"},
+        {"NESSUNA", SuggestionKind::Lemma, "Femminile di nessuno"},  // before the thesaurus's "Qualche"
         {"LA", SuggestionKind::Lemma, "Articolo femminile"},  // before the thesaurus's là
         {"TRACCE", SuggestionKind::Lemma, "Plurale di traccia"},  // a lemma the thesaurus knows
         {"ACINETICA", SuggestionKind::Lemma, "Femminile di acinetico"},
