@@ -60,6 +60,7 @@ struct Made {
     int black = 0;             // of the best answer
     std::string fault;         // the validator's word on the answers, "" when all pass
     std::array<int, WORD_KINDS> kinds{};
+    double familiarity = 0;  // mean, of the best answer's entries
     long attempts = 0;
 };
 std::vector<Made> schemas, references;
@@ -75,10 +76,12 @@ Made madeBy(int rows, int cols, uint64_t seed, bool found) {
     return made;
 }
 
-std::array<int, WORD_KINDS> kindsOf(const Grid& grid) {
+// Entries by kind and mean familiarity of a grid, when there are rules.
+void judge(const Grid& grid, Made& made) {
     FillReport report;
     if (defaults().rules) judgeFill(*defaults().rules, grid, report);
-    return report.entriesByKind;
+    made.kinds = report.entriesByKind;
+    made.familiarity = report.meanFamiliarity;
 }
 
 void registerSchema(int rows, int cols, uint64_t seed) {
@@ -102,7 +105,7 @@ void registerSchema(int rows, int cols, uint64_t seed) {
                 if (made.fault.empty()) made.fault = schemaFault(d.table, start, schema.grid, demands);
             if (made.found) {
                 made.black = result.schemas.front().black;
-                made.kinds = kindsOf(result.schemas.front().grid);
+                judge(result.schemas.front().grid, made);
             }
             state.SetLabel(made.found ? std::to_string(made.black) + " black" : "none");
             state.counters["first_s"] = made.firstSeconds;
@@ -149,7 +152,7 @@ void registerReference(int rows, int cols, uint64_t seed) {
             made.black = blackCount(pattern);
             if (made.found) {
                 made.firstSeconds = result.seconds;
-                made.kinds = kindsOf(result.grid);
+                judge(result.grid, made);
                 made.fault = result.report.refused.empty() && result.report.repeated.empty() ? "" : "refused or repeated";
             }
             state.SetLabel(made.found ? "filled" : "not filled");
@@ -158,11 +161,16 @@ void registerReference(int rows, int cols, uint64_t seed) {
     })->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 }
 
-std::string kindsText(const std::array<int, WORD_KINDS>& kinds) {
+std::string kindsText(const Made& made) {
     std::string text;
     for (int k = 0; k < WORD_KINDS; ++k)
-        if (kinds[size_t(k)]) text += std::string(text.empty() ? "" : " ") + std::string(kindKey(WordKind(k))) + " " + std::to_string(kinds[size_t(k)]);
-    return text.empty() ? "-" : text;
+        if (made.kinds[size_t(k)])
+            text += std::string(text.empty() ? "" : " ") + std::string(kindKey(WordKind(k))) + " " +
+                    std::to_string(made.kinds[size_t(k)]);
+    if (text.empty()) return "-";
+    char familiarity[32];
+    std::snprintf(familiarity, sizeof familiarity, ", familiarity %.1f", made.familiarity);
+    return text + familiarity;
 }
 
 void printRuns() {
@@ -180,7 +188,7 @@ void printRuns() {
             std::snprintf(theirs, sizeof theirs, "%d black: %s", ref->black,
                           ref->found ? (std::to_string(ref->firstSeconds).substr(0, 5) + " s").c_str() : "not filled");
         std::printf("%-8s %-5llu %-28s %-28s %s | %s\n", made.size.c_str(), (unsigned long long)made.seed, ours, theirs,
-                    kindsText(made.kinds).c_str(), ref != references.end() ? kindsText(ref->kinds).c_str() : "-");
+                    kindsText(made).c_str(), ref != references.end() ? kindsText(*ref).c_str() : "-");
         if (!made.fault.empty()) std::printf("         validator: %s\n", made.fault.c_str());
     }
 }

@@ -32,6 +32,9 @@ Options:
                     plain list) holds, its vowel sets expanded; repeatable
   --strip-flags     inputs are Hunspell .dic files: keep each line up to "/"
                     or a tab (the count on the first line is no word)
+  --keep-remarks    remark lines of the inputs (starting with "#" or "'")
+                    go before the entries, in their order (a remark among
+                    the entries would break the letter index)
   --min-length N    shortest word kept, in letters (default 2)
   --max-length N    longest word kept, in letters (default 35)
 
@@ -56,6 +59,7 @@ bool parseArguments(const std::vector<std::string>& args, BuildArguments& parsed
         const bool hasValue = i + 1 < args.size();
         if (arg == "--vowel-sets") parsed.options.vowelSets = true;
         else if (arg == "--strip-flags") parsed.options.stripFlags = true;
+        else if (arg == "--keep-remarks") parsed.options.keepRemarks = true;
         else if (arg == "--out" && hasValue) parsed.out = args[++i];
         else if (arg == "--exclude" && hasValue) parsed.exclude.push_back(args[++i]);
         else if (arg == "--min-length" && hasValue && parseLength(args[i + 1], parsed.options.minLength)) ++i;

@@ -7,6 +7,10 @@
 #include "gui/publish/convert_command.h"
 
 int main(int argc, char** argv) {
+    if (quirvo::isHelpRequest(argc, argv)) {
+        QTextStream(stdout) << quirvo::commandLineHelp();
+        return 0;
+    }
     if (quirvo::isConvertCommand(argc, argv)) {
         // Converting shows no window, so it needs no screen either.
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -107,7 +107,8 @@ private slots:
         QTemporaryDir dir;
         const QString sub = dir.filePath("sub");
         QVERIFY(QDir(dir.path()).mkdir("sub"));
-        for (const char* name : {"b.qrv", "c.QRV", "d.qrv.bak", "e.txt"}) writeBytes(sub + "/" + name, "x");
+        for (const char* name : {"b.qrv", "b.qrv.def", "c.QRV", "c.QRV.def", "d.qrv.bak", "e.txt"})
+            writeBytes(sub + "/" + name, "x");
         Session& s = w->session();
         s.programFolder = dir.path().toStdString();
         s.filePath = "/altrove/vecchio.qrv";

@@ -1,6 +1,8 @@
 #include <QAction>
+#include <QApplication>
 #include <QListWidget>
 #include <QTest>
+#include <QToolTip>
 
 #include "core/grid/cell_codes.h"
 #include "gui/app/status_panels.h"
@@ -17,12 +19,33 @@ namespace {
 
 QString checkText(TestWindow& w) { return w->stb1()->checkPanel()->text(); }
 
-// The colour at a point of a cell as the picture shows it.
-QColor shownColor(TestWindow& w, int row, int col, double fx = 0.5, double fy = 0.5) {
-    return w->peri()->grab().toImage().pixelColor(cellPoint(*w, row, col, fx, fy));
+// How many pixels of a cell as the picture shows it are of a red hue, and
+// how many of a violet one.
+struct Hues {
+    int red = 0, violet = 0;
+};
+
+Hues huesOf(TestWindow& w, int row, int col) {
+    const QImage picture = w->peri()->grab().toImage();
+    const QPoint from = cellPoint(*w, row, col, 0, 0), to = cellPoint(*w, row, col, 1, 1);
+    Hues found;
+    for (int y = from.y(); y <= to.y(); ++y)
+        for (int x = from.x(); x <= to.x(); ++x) {
+            const QColor c = picture.pixelColor(x, y);
+            if (c.hsvSaturationF() < 0.15) continue;
+            const int hue = c.hsvHue();
+            found.red += hue < 25 || hue > 335;
+            found.violet += hue > 255 && hue < 295;
+        }
+    return found;
 }
 
-bool tintedRed(const QColor& c) { return c.red() > 200 && c.green() < 200 && c.blue() < 200; }
+// Marked as a cell no letter can fill: violet, and nothing in it red, the
+// colour of the outlines of the slot under work and of what undo changed.
+bool markedDead(TestWindow& w, int row, int col) {
+    const Hues h = huesOf(w, row, col);
+    return h.violet > 0 && h.red == 0;
+}
 
 // Whether some pixel of the cell is a mid grey, as a forced letter is drawn.
 bool holdsGrey(TestWindow& w, int row, int col) {
@@ -44,6 +67,15 @@ bool hasForced(TestWindow& w, int row, int col, char letter) {
 
 const QColor DEAD_LINE(160, 160, 160);
 
+// The tool tip the pointer resting on a line of the result list shows.
+QString lineToolTip(QListWidget* list, const QString& line) {
+    QToolTip::hideText();
+    const QPoint at = list->visualItemRect(list->findItems(line, Qt::MatchExactly).first()).center();
+    QHelpEvent rest(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(list->viewport(), &rest);
+    return QToolTip::text();
+}
+
 }  // namespace
 
 class GridCheckTest : public QObject {
@@ -61,19 +93,21 @@ private slots:
         QTRY_COMPARE(checkText(w), QString(" nessun conflitto "));
         QVERIFY(hasForced(w, 0, 1, 'A'));
         QVERIFY(holdsGrey(w, 0, 1));
-        QVERIFY(!tintedRed(shownColor(w, 0, 2)));
+        QVERIFY(!markedDead(w, 0, 2));
 
         clickToolbar(*w, "a3");
         clickCell(*w, 0, 2);
         typeOnGrid(*w, "Z");
         QTRY_COMPARE(checkText(w), QString(" 4 caselle senza soluzione "));
-        QVERIFY(tintedRed(shownColor(w, 0, 1)));
+        QVERIFY(markedDead(w, 0, 1));
         QCOMPARE(w->peri()->checkMarks().emptySlots.size(), size_t(1));
         QVERIFY(w->peri()->checkMarks().forced.empty());
 
+        // Undo frames the cell it changed in red, which no dead cell shows.
         clickToolbar(*w, "a7");
         QTRY_COMPARE(checkText(w), QString(" nessun conflitto "));
-        QVERIFY(!tintedRed(shownColor(w, 0, 1)));
+        QVERIFY(!markedDead(w, 0, 1));
+        QVERIFY(huesOf(w, 0, 2).red > 0 && huesOf(w, 0, 2).violet == 0);
         QVERIFY(w->peri()->checkMarks().deadCells.empty());
     }
 
@@ -101,7 +135,7 @@ private slots:
         w->menuItem("Controllo")->trigger();
         QVERIFY(w->peri()->checkMarks().empty());
         QVERIFY(checkText(w).isEmpty());
-        QVERIFY(!tintedRed(shownColor(w, 0, 2)));
+        QVERIFY(!markedDead(w, 0, 2));
         w.setRows({"CX??", "####"});
         QTest::qWait(100);
         QVERIFY2(w->peri()->checkMarks().empty(), "no check runs while the item is off");
@@ -125,6 +159,8 @@ private slots:
         QTRY_COMPARE(list->findItems("CUBO -1", Qt::MatchExactly).first()->foreground().color(), DEAD_LINE);
         for (const char* alive : {"CANE -1", "CAS(AE) -1", "CORO -1"})
             QVERIFY2(list->findItems(alive, Qt::MatchExactly).first()->foreground().color() != DEAD_LINE, alive);
+        QCOMPARE(lineToolTip(list, "CUBO -1"), QString("Click per trasferire a RIGA\nBlocca il 2 e il 3 Verticale"));
+        QCOMPARE(lineToolTip(list, "CANE -1"), QString("Click per trasferire a RIGA"));
 
         // The grey line transfers as any other.
         QVERIFY(clickListLine(*w, "CUBO -1"));

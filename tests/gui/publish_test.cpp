@@ -12,9 +12,14 @@
 
 #include "core/formats/definitions_file.h"
 #include "core/formats/puz.h"
+#include "../core/support/ascii_grid.h"
+#include "core/grid/numbering.h"
 #include "gui/files/document_flow.h"
+#include "gui/publish/export_writer.h"
+#include "gui/render/grid_renderer.h"
 #include "gui/publish/page_dialog.h"
 #include "gui/publish/publish_commands.h"
+#include "support/dock_layout.h"
 #include "support/document_helpers.h"
 #include "support/test_window.h"
 
@@ -41,6 +46,37 @@ struct Desk {
     PublishCommands& commands() { return w->controllers().publish(); }
     QString path(const QString& name) const { return dir.filePath(name); }
 };
+
+// The rows of a cell's inside, inset from its lines, that hold ink, as
+// runs of (first, last) rows.
+std::vector<std::pair<int, int>> inkRuns(const QImage& page, const QRect& inside) {
+    std::vector<std::pair<int, int>> runs;
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        bool ink = false;
+        for (int x = inside.left(); x <= inside.right() && !ink; ++x) ink = qGray(page.pixel(x, y)) < 128;
+        if (!ink) continue;
+        if (!runs.empty() && runs.back().second == y - 1)
+            runs.back().second = y;
+        else
+            runs.emplace_back(y, y);
+    }
+    return runs;
+}
+
+// The first and last of the rows (or columns) of the page with at least
+// so many dark pixels: the grid's outer lines.
+std::pair<int, int> gridLines(const QImage& page, bool rows, int least) {
+    std::pair<int, int> lines{-1, -1};
+    for (int i = 0; i < (rows ? page.height() : page.width()); ++i) {
+        int dark = 0;
+        for (int j = 0; j < (rows ? page.width() : page.height()); ++j)
+            dark += qGray(rows ? page.pixel(j, i) : page.pixel(i, j)) < 128;
+        if (dark < least) continue;
+        if (lines.first < 0) lines.first = i;
+        lines.second = i;
+    }
+    return lines;
+}
 
 // Runs a program and hands back its exit status and standard error.
 std::pair<int, QString> run(const QString& program, const QStringList& args) {
@@ -104,6 +140,45 @@ private slots:
         QVERIFY(t.commands().exportTo(t.path("p.puz"), {}).contains("soluzione completa"));
         QVERIFY(!QFile::exists(t.path("p.puz")));
         QCOMPARE(QDir(t.dir.path()).entryList(QDir::Files), (QStringList{"p.png", "p.svg"}));
+    }
+
+    // Read off the pixels of an exported solution page: every number is at
+    // least as tall as digits set in 6 points, and a clear millimetre of
+    // white lies between it and the letter below.
+    void solutionNumbersAreReadableAndClearOfTheLetters() {
+        QTemporaryDir dir;
+        const Grid grid = quirvo::testing::asciiGrid(GRID_13);
+        const QString path = dir.filePath("soluzione.png");
+        QCOMPARE(exportPuzzle(path, {grid, {}, "", ""}, {"", "", false, false, true}), QString());
+        const QImage page(path);
+        QVERIFY(!page.isNull());
+        const double dotsPerMm = PNG_DPI / 25.4;
+        const auto [top, bottom] = gridLines(page, true, page.width() / 3);
+        const auto [left, right] = gridLines(page, false, page.height() / 5);
+        QVERIFY(top >= 0 && left >= 0);
+        const double cell = (bottom - top) / 13.0;
+        QVERIFY(qAbs((right - left) / 13.0 - cell) < 2);
+
+        QImage probe(1, 1, QImage::Format_RGB32);
+        probe.setDotsPerMeterX(int(dotsPerMm * 1000));
+        probe.setDotsPerMeterY(int(dotsPerMm * 1000));
+        const double sixPointDigits = QFontMetricsF(gridFont(6), &probe).tightBoundingRect("0123456789").height();
+        const std::vector<int> numbers = numberCells(grid);
+        int checked = 0;
+        for (int r = 0; r < 13; ++r)
+            for (int c = 0; c < 13; ++c) {
+                if (numbers[size_t(r * 13 + c)] == 0) continue;
+                const int inset = int(cell / 12);
+                const QRect inside(int(left + c * cell) + inset, int(top + r * cell) + inset, int(cell) - 2 * inset,
+                                   int(cell) - 2 * inset);
+                const auto runs = inkRuns(page, inside);
+                const QString where = QString("cella %1,%2: %3 righe d'inchiostro").arg(r).arg(c).arg(runs.size());
+                QVERIFY2(runs.size() >= 2, qPrintable(where));
+                QVERIFY2(runs.front().second - runs.front().first + 1 >= sixPointDigits - 1, qPrintable(where));
+                QVERIFY2(runs.back().first - runs.front().second > dotsPerMm, qPrintable(where));
+                ++checked;
+            }
+        QCOMPARE(checked, 52);
     }
 
     void exportDialogsThenIpuzBackThroughTheImport() {

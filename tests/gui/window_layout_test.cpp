@@ -10,6 +10,7 @@
 #include "core/common/rounding.h"
 #include "gui/app/status_panels.h"
 #include "gui/display/grid_view.h"
+#include "support/dock_layout.h"
 #include "support/document_helpers.h"
 #include "support/grid_input.h"
 #include "support/test_window.h"
@@ -24,10 +25,6 @@ StartupOptions largeScreen() {
     StartupOptions options = TestWindow::fastStartup();
     options.screenTwips = QSize(24000, 15000);
     return options;
-}
-
-QRect inWindow(const MainWindow& w, const QWidget* widget) {
-    return QRect(widget->mapTo(&w, QPoint(0, 0)), widget->size());
 }
 
 // What lies above the status bar and inside the window's right edge.
@@ -106,6 +103,19 @@ private slots:
                 QVERIFY2(p->width() >= p->fontMetrics().horizontalAdvance(p->text()), qPrintable(p->objectName()));
             }
         }
+    }
+
+    // The definitions dock takes its room from the window: at 1600 x 1000
+    // a 13 x 13 grid still shows whole beside it.
+    void theDefinitionsDockTakesItsRoomFromTheWindow() {
+        TestWindow w(largeScreen());
+        QVERIFY(w.waitLoaded());
+        w->resize(1600, 1000);
+        DefinitionsPanel* panel = openGridAndDock(w);
+        QVERIFY(panel);
+        verifyEverythingReachable(*w, *panel);
+        auto* area = w->findChild<QScrollArea*>("PeriArea");
+        QVERIFY(!area->horizontalScrollBar()->isVisible() && !area->verticalScrollBar()->isVisible());
     }
 
     // Every dialog is a tool window of the main window, kept above it, and

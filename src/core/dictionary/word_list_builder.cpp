@@ -33,6 +33,10 @@ void WordListBuilder::addLine(std::string_view line) {
     if (options_.stripFlags) line = line.substr(0, line.find_first_of("/\t"));
     line = trimWhitespace(line);
     if (line.empty()) return;
+    if (options_.keepRemarks && isRemarkLine(line)) {
+        remarks_.emplace_back(line);
+        return;
+    }
     ++stats_.lines;
     const auto folded = foldWord(line);
     if (!folded) {
@@ -72,6 +76,8 @@ std::vector<std::string> WordListBuilder::finish() {
     std::sort(words.begin(), words.end());
     if (options_.vowelSets) words = mergeVowelSets(words);
     stats_.entries = words.size();
+    words.insert(words.begin(), std::make_move_iterator(remarks_.begin()), std::make_move_iterator(remarks_.end()));
+    remarks_.clear();
     return words;
 }
 

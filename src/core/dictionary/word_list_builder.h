@@ -11,6 +11,7 @@ namespace quirvo {
 struct BuildOptions {
     bool vowelSets = false;   // merge words differing only in a final A/E/I/O
     bool stripFlags = false;  // Hunspell .dic lines: keep what comes before "/" or a tab
+    bool keepRemarks = false;  // remark lines ("#", "'") go before the entries, in their order
     size_t minLength = 2;     // in letters, a vowel-set symbol counting as one
     size_t maxLength = 35;
 };
@@ -40,7 +41,8 @@ public:
     // remarks skipped) will be left out of the result.
     void exclude(std::string_view plainList);
 
-    // The entries, sorted by byte code; the builder is then empty.
+    // The entries, sorted by byte code, after the remarks kept; the
+    // builder is then empty.
     std::vector<std::string> finish();
     const BuildStats& stats() const { return stats_; }
 
@@ -49,6 +51,7 @@ private:
     BuildStats stats_;
     std::unordered_set<std::string> words_;
     std::unordered_set<std::string> excluded_;
+    std::vector<std::string> remarks_;
 };
 
 // Merges the words that differ only in a final vowel among A, E, I, O into

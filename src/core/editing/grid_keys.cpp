@@ -4,9 +4,10 @@
 
 namespace quirvo {
 
-KeyEffect keyEffect(int keyCode, bool shiftOnly, int workMode) {
+KeyEffect keyEffect(int keyCode, HeldKeys held, int workMode) {
     KeyEffect effect;
     if (workMode != 3 && workMode != 4) return effect;
+    const bool shiftOnly = held.shift && !held.ctrl && !held.alt;
     if (keyCode == keycode::TAB && shiftOnly) keyCode = keycode::BACKSPACE;
     auto step = [&effect](int incr, int incc) {
         effect.kind = KeyEffect::Kind::Step;
@@ -23,6 +24,7 @@ KeyEffect keyEffect(int keyCode, bool shiftOnly, int workMode) {
     case keycode::DOWN: return step(1, 0);
     default: break;
     }
+    if (held.ctrl || held.alt) return effect;
     if (keyCode == keycode::SPACE ||
         (keyCode >= keycode::FIRST_WRITABLE && keyCode <= keycode::LAST_WRITABLE)) {
         effect.kind = KeyEffect::Kind::Write;

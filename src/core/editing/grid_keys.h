@@ -23,8 +23,16 @@ struct KeyEffect {
     char carm = 0;  // the cell code to write
 };
 
-// shiftOnly: Shift was the only modifier held (Shift+Tab then goes back).
-KeyEffect keyEffect(int keyCode, bool shiftOnly, int workMode);
+// The modifier keys held with a key.
+struct HeldKeys {
+    bool shift = false;
+    bool ctrl = false;
+    bool alt = false;
+};
+
+// Shift+Tab, Shift alone held, goes back. A letter or the space bar held
+// with Ctrl or Alt is a command for the window, never a cell to write.
+KeyEffect keyEffect(int keyCode, HeldKeys held, int workMode);
 
 // The step after a written letter: across in mode 3, down in mode 4.
 inline void writingStep(int workMode, int& incr, int& incc) {

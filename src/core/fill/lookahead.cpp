@@ -1,6 +1,8 @@
 #include "core/fill/lookahead.h"
 
+#include <algorithm>
 #include <map>
+#include <optional>
 
 #include "core/dictionary/candidates.h"
 #include "core/editing/list_transfer.h"
@@ -11,29 +13,32 @@ namespace quirvo {
 
 namespace {
 
-// The letters each crossing slot allows at the cell where the list's slot
-// meets it, computed once per crossing.
+// The crossing slot through each empty cell the list's slot meets, and
+// the letters it allows there, computed once per cell.
 class CrossingLetters {
 public:
     CrossingLetters(const WordTable& table, DictMask active, const WordRules* rules, const Grid& grid,
                     Direction crossing)
         : table_(table), active_(active), rules_(rules), grid_(grid), crossing_(crossing) {}
 
-    // Whether the letter may stand at the empty cell (row, col).
-    bool allows(int row, int col, char letter) {
+    // The crossing slot a letter at the empty cell (row, col) leaves
+    // without words, if any.
+    std::optional<Slot> blockedBy(int row, int col, char letter) {
         const std::pair<int, int> key{row, col};
-        auto it = bits_.find(key);
-        if (it == bits_.end()) it = bits_.emplace(key, lettersAt(row, col)).first;
-        return letter >= 'A' && letter <= 'Z' && (it->second & (1u << (letter - 'A')));
+        auto it = crossings_.find(key);
+        if (it == crossings_.end()) it = crossings_.emplace(key, crossingAt(row, col)).first;
+        const auto& [slot, bits] = it->second;
+        const bool allowed = letter >= 'A' && letter <= 'Z' && (bits & (1u << (letter - 'A')));
+        return allowed ? std::nullopt : slot;
     }
 
 private:
-    uint32_t lettersAt(int row, int col) const {
+    std::pair<std::optional<Slot>, uint32_t> crossingAt(int row, int col) const {
         const std::optional<Slot> slot = slotAt(grid_, row, col, crossing_);
-        if (!slot) return ~0u;  // no crossing word to spoil
+        if (!slot) return {std::nullopt, ~0u};  // no crossing word to spoil
         const int at = slot->indexOf(row, col);
-        if (rules_) return patternDomain(table_, slot->pattern(grid_), active_, rules_).letters(at);
-        return candidates(table_, slot->pattern(grid_), active_).letters[size_t(at)];
+        if (rules_) return {slot, patternDomain(table_, slot->pattern(grid_), active_, rules_).letters(at)};
+        return {slot, candidates(table_, slot->pattern(grid_), active_).letters[size_t(at)]};
     }
 
     const WordTable& table_;
@@ -41,18 +46,25 @@ private:
     const WordRules* rules_;
     const Grid& grid_;
     Direction crossing_;
-    std::map<std::pair<int, int>, uint32_t> bits_;
+    std::map<std::pair<int, int>, std::pair<std::optional<Slot>, uint32_t>> crossings_;
 };
 
-bool wordIsDead(const std::string& word, const Grid& grid, const ListPlace& place, CrossingLetters& crossing) {
+// Adds to blocked, in the order of the word's cells, each crossing the
+// word leaves without words; whether it left any.
+bool addBlocked(const std::string& word, const Grid& grid, const ListPlace& place, CrossingLetters& crossing,
+                BlockedSlots& blocked) {
     const bool across = place.direction == Direction::Across;
+    bool any = false;
     for (const auto& [offset, letter] : layOutWord(word).letters) {
         const int r = across ? place.row : place.row + offset;
         const int c = across ? place.col + offset : place.col;
         if (!grid.inside(r, c) || grid.cell(r, c) != EMPTY_CELL) continue;
-        if (!crossing.allows(r, c, letter)) return true;
+        const std::optional<Slot> slot = crossing.blockedBy(r, c, letter);
+        if (!slot) continue;
+        any = true;
+        if (std::find(blocked.begin(), blocked.end(), *slot) == blocked.end()) blocked.push_back(*slot);
     }
-    return false;
+    return any;
 }
 
 // The words a line may transfer: one, or one per bracketed alternative.
@@ -67,20 +79,23 @@ std::vector<std::string> wordsOfLine(const std::string& offered) {
 
 }  // namespace
 
-std::vector<bool> deadListLines(const WordTable& table, DictMask active, const Grid& grid, const ListPlace& place,
-                                const std::vector<std::string>& lines, int workMode,
-                                const std::atomic<bool>* stop, const WordRules* rules) {
-    std::vector<bool> dead(lines.size(), false);
+std::vector<BlockedSlots> deadListLines(const WordTable& table, DictMask active, const Grid& grid,
+                                        const ListPlace& place, const std::vector<std::string>& lines,
+                                        int workMode, const std::atomic<bool>* stop, const WordRules* rules) {
+    std::vector<BlockedSlots> dead(lines.size());
     const Direction crossing = place.direction == Direction::Across ? Direction::Down : Direction::Across;
     CrossingLetters letters(table, active, rules, grid, crossing);
+    const auto byCell = [](const Slot& a, const Slot& b) { return std::pair(a.row, a.col) < std::pair(b.row, b.col); };
     for (size_t i = 0; i < lines.size(); ++i) {
         if (stop && stop->load(std::memory_order_relaxed)) break;
         const std::optional<std::string> offered = offeredText(lines[i], workMode);
         if (!offered || offered->empty()) continue;
-        const std::vector<std::string> words = wordsOfLine(*offered);
-        bool all = !words.empty();
-        for (const std::string& word : words) all = all && wordIsDead(word, grid, place, letters);
-        dead[i] = all;
+        BlockedSlots blocked;
+        bool all = true;
+        for (const std::string& word : wordsOfLine(*offered)) all = addBlocked(word, grid, place, letters, blocked) && all;
+        if (!all) continue;
+        std::sort(blocked.begin(), blocked.end(), byCell);
+        dead[i] = std::move(blocked);
     }
     return dead;
 }

@@ -30,7 +30,9 @@ struct DefinitionsFileRead {
 
 DefinitionsFileRead readDefinitionsFile(std::string_view bytes);
 
-// The companion's path for a grid file's path.
-inline std::string definitionsPathFor(const std::string& gridPath) { return gridPath + ".def"; }
+// The companion's path for a grid file's path, and whether a path is one.
+inline constexpr std::string_view DEFINITIONS_SUFFIX = ".def";
+inline std::string definitionsPathFor(const std::string& gridPath) { return gridPath + std::string(DEFINITIONS_SUFFIX); }
+inline bool isDefinitionsPath(std::string_view path) { return path.ends_with(DEFINITIONS_SUFFIX); }
 
 }  // namespace quirvo

@@ -3,6 +3,8 @@
 #include <QStandardPaths>
 
 #include "gui/app/main_window.h"
+#include "gui/app/settings_keeper.h"
+#include "gui/app/standard_shortcuts.h"
 #include "gui/definitions/clue_service.h"
 #include "gui/definitions/definitions_editor.h"
 #include "gui/definitions/definitions_panel.h"
@@ -21,6 +23,8 @@
 #include "gui/fill/live_check.h"
 #include "gui/fill/suggestion_shading.h"
 #include "gui/publish/publish_commands.h"
+#include "gui/recovery/recovery_dialog.h"
+#include "gui/recovery/recovery_keeper.h"
 #include "gui/schema/schema_commands.h"
 #include "gui/tools/test_tools.h"
 
@@ -54,9 +58,16 @@ Controllers::Controllers(MainWindow& window)
       check_(std::make_unique<LiveCheck>(window, wordTables_)),
       shading_(std::make_unique<SuggestionShading>(window, wordTables_, *check_)),
       fill_(std::make_unique<FillCommands>(window, wordTables_, *history_)),
-      schema_(std::make_unique<SchemaCommands>(window, wordTables_, *history_, *documentFlow_)) {
+      schema_(std::make_unique<SchemaCommands>(window, wordTables_, *history_, *documentFlow_)),
+      recovery_(std::make_unique<RecoveryKeeper>(window, *documentFlow_, *definitions_)) {
     clues_ = new ClueService(window, *documentFlow_, dataFolder(window.options()));
     new DefinitionsPanel(window, *definitions_, *clues_);  // a dock of the window, which owns it
+    shortcuts_ = std::make_unique<StandardShortcuts>(window);
+    settings_ = std::make_unique<SettingsKeeper>(window, *documentFlow_);
+    QObject::connect(loading_.get(), &DictionaryLoading::loaded, recovery_.get(),
+                     [&window, this] { RecoveryDialog::offer(window, *documentFlow_, *recovery_); });
+    QObject::connect(fill_.get(), &FillCommands::filled, recovery_.get(), &RecoveryKeeper::writeNow);
+    QObject::connect(schema_.get(), &SchemaCommands::kept, recovery_.get(), &RecoveryKeeper::writeNow);
 }
 
 Controllers::~Controllers() = default;

@@ -18,9 +18,12 @@ class HistoryCommands;
 class LiveCheck;
 class MainWindow;
 class PublishCommands;
+class RecoveryKeeper;
 class ResultList;
 class SchemaCommands;
 class SearchCommands;
+class SettingsKeeper;
+class StandardShortcuts;
 class SuggestionRequests;
 class SuggestionShading;
 class TestTools;
@@ -41,6 +44,7 @@ public:
     GridKeyboard& keyboard() const { return *keyboard_; }
     PublishCommands& publish() const { return *publish_; }
     LiveCheck& liveCheck() const { return *check_; }
+    RecoveryKeeper& recovery() const { return *recovery_; }
 
 private:
     WordTableSource wordTables_;  // shared by the grid check and the fill
@@ -63,6 +67,10 @@ private:
     std::unique_ptr<SuggestionShading> shading_;
     std::unique_ptr<FillCommands> fill_;
     std::unique_ptr<SchemaCommands> schema_;
+    std::unique_ptr<RecoveryKeeper> recovery_;
+    // Over the menus and the definitions panel, made once those are.
+    std::unique_ptr<StandardShortcuts> shortcuts_;
+    std::unique_ptr<SettingsKeeper> settings_;
 };
 
 }  // namespace quirvo

@@ -8,12 +8,14 @@
 #include <QScreen>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMetaMethod>
 #include <QTimer>
 #include <QToolBar>
 
 #include "gui/app/controllers.h"
 #include "gui/app/help_window.h"
+#include "gui/app/italian_translations.h"
 #include "gui/app/main_window_builder.h"
 #include "gui/app/pictures.h"
 #include "gui/app/status_panels.h"
@@ -28,6 +30,7 @@ MainWindow::MainWindow(StartupOptions options, QWidget* parent)
     : QMainWindow(parent), options_(std::move(options)), twips_(options_.screenTwips) {
     setObjectName("Form1");
     initResources();
+    installItalianTranslations(*qApp);
     placeOnScreen();
     const bool narrow = twips_.screenWidth() < 12000;
     session_.Im2 = narrow ? -1 : 0;
@@ -44,11 +47,6 @@ MainWindow::MainWindow(StartupOptions options, QWidget* parent)
     connect(stb1_, &StatusPanels::panelClicked, this, &MainWindow::stb1PanelClick);
     connect(timer2_, &QTimer::timeout, this, &MainWindow::timer2Timer);
     connect(menuItem("AiutoF1"), &QAction::triggered, this, [this] { setHelpContext(1000); });
-    auto* f1 = new QAction(this);
-    f1->setShortcut(Qt::Key_F1);
-    f1->setShortcutContext(Qt::ApplicationShortcut);
-    connect(f1, &QAction::triggered, this, &MainWindow::showHelp);
-    addAction(f1);
     qApp->installEventFilter(this);
     controllers_ = std::make_unique<Controllers>(*this);
     formLoad();
@@ -76,16 +74,34 @@ void MainWindow::formLoad() {
     session_.programFolder = QDir::currentPath().toStdString();
 }
 
-void MainWindow::showHelp() { HelpWindow::showContext(this, helpContext_); }
+// The page of what the key reached, else the help context. A modal window
+// (the print preview) would block a help window of the main window, so it
+// owns its own.
+void MainWindow::showHelp(const QWidget* at) {
+    const QString page = helpPageAt(at);
+    QWidget* owner = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this;
+    if (page.isEmpty())
+        HelpWindow::showContext(owner, helpContext_);
+    else
+        HelpWindow::showPage(owner, page);
+}
+
+// Whether the widget is in this window or in a window it owns.
+bool MainWindow::owns(const QWidget* widget) const {
+    for (const QWidget* w = widget; w; w = w->parentWidget())
+        if (w == this) return true;
+    return false;
+}
 
 // The program shows the window maximised; un-maximised it comes back as a
-// window well inside the screen, centred on it.
+// window well inside the screen, centred on it, with room around it for
+// the frame and title bar the window manager adds, however small the
+// screen.
 void MainWindow::placeOnScreen() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return;
     const QRect area = screen->availableGeometry();
-    const QSize size = QSize(std::max(1024, area.width() * 85 / 100), std::max(700, area.height() * 85 / 100))
-                           .boundedTo(area.size());
+    const QSize size = area.size() * 85 / 100;
     QRect placed(QPoint(), size);
     placed.moveCenter(area.center());
     setGeometry(placed);
@@ -178,10 +194,20 @@ const char* zoomItem(const QKeyEvent& key) {
 
 }  // namespace
 
-// The zoom keys act whichever control has the focus.
+// F1 acts in every window of the program, the zoom keys in the main
+// window whichever control has the focus.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The window resizing, a dock shown, hidden or resized: the central
+    // area changes size and everything in it is placed again.
+    if (watched == centralWidget() && event->type() == QEvent::Resize && lists_->property("placed").toBool())
+        placeControls();
     if (event->type() != QEvent::KeyPress) return QMainWindow::eventFilter(watched, event);
     auto* widget = qobject_cast<QWidget*>(watched);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (widget && key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier && owns(widget)) {
+        showHelp(widget);
+        return true;
+    }
     if (!widget || widget->window() != this) return false;
     const char* item = zoomItem(*static_cast<QKeyEvent*>(event));
     if (!item) return false;

@@ -92,7 +92,9 @@ public:
     // The context F1 opens the help at: the one of the "Aiuto F1" menu item.
     int helpContext() const { return helpContext_; }
     void setHelpContext(int context) { helpContext_ = context; }
-    void showHelp();
+    // Opens the help at the page of what the widget belongs to, else at
+    // the help context.
+    void showHelp(const QWidget* at = nullptr);
 
     const Twips& twips() const { return twips_; }
     const Controllers& controllers() const { return *controllers_; }
@@ -111,17 +113,19 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     friend class MainWindowBuilder;
     void placeOnScreen();
+    bool owns(const QWidget* widget) const;
     void formLoad();
     void stb1PanelClick(int panel);
     void timer2Timer();
+    QSize clientSize() const;
     int clientHeight() const;
     int listHeight(double topTwips) const;
     void placeButtonRow(double topTwips);
+    void placeModePicture();
     QSize gridRoom() const;  // pixels from the grid's corner to the right edge and the status bar
 
     StartupOptions options_;

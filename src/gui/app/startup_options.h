@@ -13,6 +13,7 @@ struct StartupOptions {
     int splashMs = 4000;
     int loadDelayMs = 2000;
     int counterMs = 1000;
+    int recoveryDelayMs = 30000;  // the longest a change waits for its recovery copy
     std::optional<QSize> screenTwips;
     QString dataFolder;  // empty: the system's folder for the program's data
 };

@@ -14,6 +14,7 @@
 #include "core/document/clue_list.h"
 #include "core/document/grid_statistics.h"
 #include "core/session.h"
+#include "gui/app/help_window.h"
 #include "gui/app/main_window.h"
 #include "gui/definitions/clue_service.h"
 #include "gui/definitions/definitions_editor.h"
@@ -52,12 +53,14 @@ DefinitionsPanel::DefinitionsPanel(MainWindow& window, DefinitionsEditor& editor
     auto* layout = new QVBoxLayout(body);
     statistics_ = new QLabel(body);
     statistics_->setObjectName("Statistiche");
+    statistics_->setWordWrap(true);
     list_ = new QTreeWidget(body);
     list_->setObjectName("ElencoDefinizioni");
     list_->setHeaderLabels({"N.", "Lettere", "Definizione"});
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->header()->setStretchLastSection(true);
+    for (int column : {0, 1}) list_->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
 
     QUndoStack* stack = editor.undoStack();
     QAction* undo = stack->createUndoAction(body, "Annulla");
@@ -88,6 +91,8 @@ DefinitionsPanel::DefinitionsPanel(MainWindow& window, DefinitionsEditor& editor
     layout->addWidget(statistics_);
     layout->addLayout(buttons);
     layout->addWidget(split, 1);
+    // Narrower, the list would show neither letters nor definitions.
+    body->setMinimumWidth(body->fontMetrics().averageCharWidth() * 32);
     setWidget(body);
 
     draftCommand_ = new DraftAllCommand(window, editor, clues);
@@ -121,6 +126,8 @@ DefinitionsPanel::DefinitionsPanel(MainWindow& window, DefinitionsEditor& editor
     hide();
     QAction* toggle = toggleViewAction();
     toggle->setObjectName("VediDefinizioni");
+    setHelpPage(this, "definizioni.html");
+    setHelpPage(toggle, "definizioni.html");
     if (auto* view = window.findChild<QMenu*>("Visualizza")) {
         view->addSeparator();
         view->addAction(toggle);
@@ -195,6 +202,7 @@ void DefinitionsPanel::fillTexts() {
             item->setText(0, QString::number(clues[i].number));
             item->setText(1, q(clues[i].slot.pattern(s.grid)));
             item->setText(TEXT_COLUMN, q(clues[i].text));
+            item->setToolTip(TEXT_COLUMN, q(clues[i].text));  // whole, where the column cuts it short
             const Definition* d = s.definitions.find(SlotKey::of(clues[i].slot));
             QFont font = item->font(TEXT_COLUMN);
             font.setItalic(d && d->draft);

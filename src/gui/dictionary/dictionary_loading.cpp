@@ -79,6 +79,7 @@ void DictionaryLoading::finish() {
     w_.button("a9")->setEnabled(true);
     w_.textb()->setEnabled(true);
     w_.setPicture1Visible(true);
+    emit loaded();
 }
 
 }  // namespace quirvo

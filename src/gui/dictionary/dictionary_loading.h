@@ -16,6 +16,10 @@ public:
     DictionaryLoading(MainWindow& window, DocumentFlow& documentFlow, DictionaryActivation& activation);
     void Timer0_Timer();
 
+signals:
+    // The dictionaries are in and the window is ready for work.
+    void loaded();
+
 private:
     void setUpMenusAndPanels();
     void finish();

@@ -1,6 +1,7 @@
 #include "gui/display/check_marks.h"
 
 #include <QPainter>
+#include <algorithm>
 
 #include "gui/render/grid_renderer.h"
 
@@ -8,26 +9,39 @@ namespace quirvo {
 
 namespace {
 
-const QColor DEAD_TINT(255, 170, 170);
-const QColor EMPTY_SLOT_PEN(220, 0, 0);
+// Violet and hatched: red already frames the slot under work and the cells
+// an undo changed, and a check mark must never be taken for either.
+const QColor CHECK_MARK(110, 40, 190);
+const QColor DEAD_TINT(228, 214, 250);
 const QColor FORCED_LETTER(140, 140, 140);
 constexpr double FORCED_SCALE = 0.55;  // of the letter size
 constexpr double SLOT_INSET = 0.14;    // inside the red outline of the slot under work
+constexpr int HATCH_LINES = 4;         // diagonals across a dead cell
 
 }  // namespace
 
-// Multiplied over the painted cell, the tint leaves lines and letters as
-// dark as they were.
+// Multiplied over the painted cell, the tint and the hatching leave lines
+// and letters as dark as they were.
 void paintDeadCells(QPainter& p, const CheckMarks& marks, const GridGeometry& at) {
     p.save();
     p.setCompositionMode(QPainter::CompositionMode_Multiply);
-    for (const auto& [row, col] : marks.deadCells) p.fillRect(at.toPainter(QRectF(col, row, 1, 1)), DEAD_TINT);
+    p.setPen(QPen(CHECK_MARK, std::max(1.0, at.cell.width() / 16)));
+    for (const auto& [row, col] : marks.deadCells) {
+        const QRectF cell = at.toPainter(QRectF(col, row, 1, 1));
+        p.fillRect(cell, DEAD_TINT);
+        p.save();
+        p.setClipRect(cell);
+        const double step = cell.width() * 2 / HATCH_LINES;
+        for (int i = 1; i < HATCH_LINES; ++i)
+            p.drawLine(QPointF(cell.left() + i * step, cell.top()), QPointF(cell.left() + i * step - cell.height(), cell.bottom()));
+        p.restore();
+    }
     p.restore();
 }
 
 void paintCheckOverlay(QPainter& p, const CheckMarks& marks, const GridGeometry& at, double letterPoints) {
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(EMPTY_SLOT_PEN, 2, Qt::DashLine));
+    p.setPen(QPen(CHECK_MARK, 2, Qt::DashLine));
     for (const Slot& slot : marks.emptySlots) {
         const bool across = slot.direction == Direction::Across;
         const double w = across ? slot.length : 1, h = across ? 1 : slot.length;

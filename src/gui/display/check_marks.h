@@ -24,9 +24,9 @@ struct CheckMarks {
     bool empty() const { return deadCells.empty() && emptySlots.empty() && forced.empty(); }
 };
 
-// The red tint of dead cells, laid over the painted grid.
+// The violet tint and hatching of dead cells, laid over the painted grid.
 void paintDeadCells(QPainter& p, const CheckMarks& marks, const GridGeometry& at);
-// The dashed outlines of empty slots and the small grey forced letters.
+// The dashed violet outlines of empty slots and the small grey forced letters.
 void paintCheckOverlay(QPainter& p, const CheckMarks& marks, const GridGeometry& at, double letterPoints);
 
 }  // namespace quirvo

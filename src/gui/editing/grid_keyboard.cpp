@@ -50,7 +50,9 @@ void GridKeyboard::Peri_KeyDown(int qtKey, Qt::KeyboardModifiers mods) {
     s.curRow = static_cast<int16_t>(std::clamp<int>(s.curRow, 0, s.grid.rowCount - 1));
     s.curCol = static_cast<int16_t>(std::clamp<int>(s.curCol, 0, s.grid.colCount - 1));
     s.history.groupMark = ChangeHistory::GROUP_MARK;
-    const KeyEffect effect = keyEffect(gridKeyCode(qtKey), shiftState == Qt::ShiftModifier, s.workMode);
+    const HeldKeys held{mods.testFlag(Qt::ShiftModifier), mods.testFlag(Qt::ControlModifier),
+                        mods.testFlag(Qt::AltModifier)};
+    const KeyEffect effect = keyEffect(gridKeyCode(qtKey), held, s.workMode);
     if (effect.kind == KeyEffect::Kind::Step) {
         avanza(effect.incr, effect.incc);
     } else if (effect.kind == KeyEffect::Kind::Write) {

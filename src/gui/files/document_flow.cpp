@@ -100,7 +100,7 @@ void DocumentFlow::Salva_Click() {
         return;
     }
     w_.menuItem("Salvacome")->setEnabled(true);
-    s_.gridModified = 0;
+    markUnmodified();
     emit saved(path);
 }
 
@@ -189,6 +189,25 @@ void DocumentFlow::adoptGrid(Grid grid, Definitions definitions) {
     w_.inizio();
 }
 
+bool DocumentFlow::restoreCopy(RecoveryCopy copy, QWidget* over) {
+    if (busy()) {
+        MainWindow::beep();
+        return false;
+    }
+    if (refuseWhileModified(over)) return false;
+    w_.document().replace(std::move(copy.grid));
+    w_.nuovoschema();
+    s_.definitions.assign(s_.grid, std::move(copy.definitions));
+    s_.filePath = copy.filePath;
+    w_.setCaptionFile(copy.filePath.empty() ? QString("(nuovo file)") : q(copy.filePath));
+    setSaveCommands(!copy.filePath.empty(), true);
+    s_.saveAsPending = 0;
+    gridReplaced();
+    w_.inizio();
+    s_.gridModified = 1;
+    return true;
+}
+
 void DocumentFlow::chooserConfirmed(const QString& chosenPath) {
     if (!form0b_) return;
     if (busy()) {
@@ -236,7 +255,7 @@ bool DocumentFlow::saveChosen(const QString& chosenPath) {
 }
 
 void DocumentFlow::commonEnd() {
-    s_.gridModified = 0;
+    markUnmodified();
     consent_.reset();
     s_.saveAsPending = 0;
     w_.setCaptionFile(q(s_.filePath));
@@ -260,7 +279,7 @@ void DocumentFlow::commonEnd() {
 // is no slot under work, since what the slot buttons would search belonged
 // to the grid that has gone.
 void DocumentFlow::gridReplaced() {
-    s_.gridModified = 0;
+    markUnmodified();
     consent_.reset();
     s_.slot = SlotState{};
     s_.curRow = 0;
@@ -328,6 +347,11 @@ void DocumentFlow::reportSaveFailure(const QString& path, const QString& error, 
     showMessage(over, "Attenzione!",
                 "Il file " + path + " non è stato salvato:\n" + error + ".\nLe modifiche non sono ancora salvate.",
                 QMessageBox::Warning);
+}
+
+void DocumentFlow::markUnmodified() {
+    s_.gridModified = 0;
+    emit modifiedCleared();
 }
 
 void DocumentFlow::setSaveCommands(bool salva, bool salvacome) {

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "core/document/definitions.h"
+#include "core/formats/recovery_file.h"
 #include "core/grid/grid.h"
 #include <optional>
 #include <string>
@@ -38,6 +39,11 @@ public:
     // A grid made here or read from elsewhere (an imported file) becomes the
     // current one, as a new grid that was never saved.
     void adoptGrid(Grid grid, Definitions definitions);
+    // A recovery copy becomes the current document, modified, under the
+    // file it belongs to ("" for a grid never saved). Refused, with the
+    // message shown over `over`, while the current grid has unsaved changes
+    // or a search runs.
+    bool restoreCopy(RecoveryCopy copy, QWidget* over);
     // Ends the program; nothing runs after it in the handler that called it.
     void escifine();
 
@@ -53,6 +59,9 @@ public:
 signals:
     // Just before the program ends: links to other programs close here.
     void ending();
+    // The document has just become one without unsaved changes: saved,
+    // replaced, or its changes dropped.
+    void modifiedCleared();
     // The grid and its definitions are safely on disk at this path.
     void saved(const QString& path);
 
@@ -75,6 +84,7 @@ private:
     bool refuseWhileModified(QWidget* over);
     void reportSaveFailure(const QString& path, const QString& error, QWidget* over);
     void setSaveCommands(bool salva, bool salvacome);
+    void markUnmodified();
 
     MainWindow& w_;
     Session& s_;

@@ -12,6 +12,7 @@
 #include <QStorageInfo>
 #include <QStyle>
 
+#include "core/formats/definitions_file.h"
 #include "core/session.h"
 #include "gui/app/dialog_window.h"
 #include "gui/app/main_window.h"
@@ -183,7 +184,10 @@ void FileChooser::setFolder(const QString& folder) {
 
     const QSignalBlocker quiet(file1_);
     file1_->clear();
-    file1_->addItems(here.entryList({"*.qrv*"}, QDir::Files, QDir::Name | QDir::IgnoreCase));
+    // A grid's definitions companion matches the pattern too, but it opens
+    // with its grid and is no grid itself.
+    for (const QString& name : here.entryList({"*.qrv*"}, QDir::Files, QDir::Name | QDir::IgnoreCase))
+        if (!isDefinitionsPath(name.toStdString())) file1_->addItem(name);
 }
 
 void FileChooser::showDriveOf(const QString& folder) {

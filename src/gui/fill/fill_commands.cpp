@@ -5,8 +5,10 @@
 #include <QTimer>
 
 #include "core/grid/change_history.h"
+#include "gui/app/help_window.h"
 #include "gui/app/main_window.h"
 #include "gui/app/status_panels.h"
+#include "gui/app/user_settings.h"
 #include "gui/editing/history_commands.h"
 #include "gui/fill/banned_words.h"
 #include "gui/fill/fill_settings_dialog.h"
@@ -46,11 +48,13 @@ FillCommands::FillCommands(MainWindow& window, WordTableSource& tables, HistoryC
     : w_(window),
       tables_(tables),
       history_(history),
+      settings_(UserSettings().fill()),
       progress_(std::make_shared<LatestProgress<FillProgress>>()),
       job_([this](Answer answer) { finished(std::move(answer)); }) {
     connect(w_.menuItem("Riempi"), &QAction::triggered, this, &FillCommands::Riempi_Click);
     connect(w_.menuItem("RiempiParola"), &QAction::triggered, this, &FillCommands::RiempiParola_Click);
     connect(w_.menuItem("OpzioniRiempi"), &QAction::triggered, this, &FillCommands::OpzioniRiempi_Click);
+    for (const char* item : {"Riempi", "RiempiParola", "OpzioniRiempi"}) setHelpPage(w_.menuItem(item), "riempimento.html");
     busy_ = new WorkerBusy(w_, [this] { stop(); });
     tables_.setEditorRules(editorRules());
     progressTimer_ = new QTimer(this);
@@ -107,7 +111,10 @@ EditorRules FillCommands::editorRules() const {
 void FillCommands::OpzioniRiempi_Click() {
     if (!dialog_) {
         dialog_ = new FillSettingsDialog(settings_, *w_.session().lexicon, &w_);
-        connect(dialog_, &QDialog::accepted, this, [this] { tables_.setEditorRules(editorRules()); });
+        connect(dialog_, &QDialog::accepted, this, [this] {
+            tables_.setEditorRules(editorRules());
+            UserSettings().setFill(settings_);
+        });
     }
     dialog_->show();
     dialog_->raise();
@@ -151,6 +158,7 @@ void FillCommands::finished(Answer answer) {
         applyWord(*answer.slot, answer.words);
     else
         applyGrid(answer.result);
+    if (s.gridModified == 1) emit filled();
 }
 
 void FillCommands::applyGrid(const FillResult& result) {

@@ -36,6 +36,10 @@ public:
     void OpzioniRiempi_Click();
     bool running() const { return job_.running(); }
 
+signals:
+    // A fill has written into the grid.
+    void filled();
+
 private:
     struct Answer {
         FillResult result;            // Riempi Schema

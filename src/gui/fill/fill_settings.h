@@ -8,8 +8,8 @@
 namespace quirvo {
 
 // What "Opzioni di Riempimento" sets for "Riempi Schema" and "Riempi
-// Parola"; they last for the run, like the menus' check marks. A fill never
-// repeats a word, so that is no option.
+// Parola"; kept between runs (UserSettings reads and writes every field). A
+// fill never repeats a word, so that is no option.
 struct FillSettings {
     static constexpr int DEFAULT_SECONDS = 60;
     int seconds = DEFAULT_SECONDS;

@@ -11,6 +11,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "gui/app/help_window.h"
 #include "gui/fill/banned_words.h"
 
 namespace quirvo {
@@ -27,6 +28,7 @@ FillSettingsDialog::FillSettingsDialog(FillSettings& options, const Lexicon& lex
     setObjectName("OpzioniRiempimento");
     setWindowTitle("Opzioni di Riempimento");
     setAttribute(Qt::WA_DeleteOnClose);
+    setHelpPage(this, "riempimento.html");
     auto* layout = new QVBoxLayout(this);
 
     auto* form = new QFormLayout;
@@ -71,6 +73,7 @@ FillSettingsDialog::FillSettingsDialog(FillSettings& options, const Lexicon& lex
 
 QGroupBox* FillSettingsDialog::rulesGroup(const Lexicon& lexicon) {
     rules_ = new QGroupBox("Regole della Rivista", this);
+    setHelpPage(rules_, "regole.html");
     rules_->setObjectName("Regole");
     rules_->setCheckable(true);
     rules_->setChecked(options_.rules);

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <mutex>
 
+#include "gui/app/help_window.h"
 #include "gui/app/main_window.h"
 #include "gui/app/status_panels.h"
 #include "gui/display/grid_view.h"
@@ -40,6 +41,7 @@ LiveCheck::LiveCheck(MainWindow& window, WordTableSource& tables)
       job_([this](Answer answer) { show(std::move(answer)); }) {
     connect(&w_, &MainWindow::gridRefreshed, this, &LiveCheck::gridChanged);
     connect(w_.menuItem("Controllo"), &QAction::toggled, this, &LiveCheck::toggled);
+    setHelpPage(w_.menuItem("Controllo"), "controllo.html");
     for (int slot = 1; slot <= SEARCHABLE_SLOTS; ++slot)
         connect(w_.menuItem(QStringLiteral("d%1").arg(slot)), &QAction::triggered, this, &LiveCheck::gridChanged);
     connect(&tables_, &WordTableSource::rulesChanged, this, [this] {

@@ -5,6 +5,7 @@
 
 #include "core/fill/lookahead.h"
 #include "core/fill/word_rules.h"
+#include "core/presenting/blocked_text.h"
 #include "gui/app/main_window.h"
 #include "gui/fill/live_check.h"
 
@@ -47,22 +48,29 @@ void SuggestionShading::listFilled() {
                 bytes = std::move(bytes), mode = s.workMode](const std::atomic<bool>& stop) {
         Answer answer{lines, {}, {}};
         const WordRules* judged = rules.get().get();
-        if (checking) answer.dead = deadListLines(*table.get(), active, grid, place, bytes, mode, &stop, judged);
+        if (checking)
+            for (const BlockedSlots& crossings : deadListLines(*table.get(), active, grid, place, bytes, mode, &stop, judged))
+                answer.blocked << QString::fromStdString(blockedSlotsText(grid, crossings));
         if (judged) answer.refused = refusedListLines(*judged, bytes, mode);
         return answer;
     });
 }
 
-// The list may have changed since the lines were read: only the same list is shaded.
+// The list may have changed since the lines were read: only the same list
+// is shaded. A grey line's own tool tip starts with the list's, which it
+// hides.
 void SuggestionShading::shade(const Answer& answer) {
     QListWidget* list = w_.lists();
     if (list->count() != answer.lines.size()) return;
     for (int i = 0; i < list->count(); ++i)
         if (list->item(i)->text() != answer.lines[i]) return;
-    const bool checking = check_.enabled() && !answer.dead.empty();
+    const bool checking = check_.enabled() && !answer.blocked.isEmpty();
     for (int i = 0; i < list->count(); ++i) {
-        if (!answer.refused.empty() && answer.refused[size_t(i)]) list->item(i)->setForeground(REFUSED_LINE_COLOUR);
-        else if (checking && answer.dead[size_t(i)]) list->item(i)->setForeground(DEAD_LINE_COLOUR);
+        QListWidgetItem* item = list->item(i);
+        const bool dead = checking && !answer.blocked[i].isEmpty();
+        if (dead) item->setToolTip(list->toolTip().isEmpty() ? answer.blocked[i] : list->toolTip() + "\n" + answer.blocked[i]);
+        if (!answer.refused.empty() && answer.refused[size_t(i)]) item->setForeground(REFUSED_LINE_COLOUR);
+        else if (dead) item->setForeground(DEAD_LINE_COLOUR);
     }
 }
 

@@ -19,9 +19,10 @@ inline const QColor REFUSED_LINE_COLOUR(176, 90, 0);
 
 // Suggestions that look ahead: while the grid check is on, the lines of a
 // row or column result list that would leave a crossing slot with no word
-// turn grey; while the editor's rules are on, the words they refuse take a
-// colour of their own. Only their colour changes; the lines, their order
-// and what a click transfers stay as they are.
+// turn grey and their tool tip adds which slot that is; while the
+// editor's rules are on, the words they refuse take a colour of their own.
+// Only their colour and tool tip change; the lines, their order and what a
+// click transfers stay as they are.
 class SuggestionShading : public QObject {
     Q_OBJECT
 public:
@@ -30,7 +31,7 @@ public:
 private:
     struct Answer {
         QStringList lines;
-        std::vector<bool> dead;     // empty when the check is off
+        QStringList blocked;        // why each line is grey, "" for a live one; empty when the check is off
         std::vector<bool> refused;  // empty when the rules are off
     };
     void listFilled();

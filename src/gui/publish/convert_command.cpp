@@ -88,6 +88,25 @@ bool isConvertCommand(int argc, char** argv) {
     return false;
 }
 
+bool isHelpRequest(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) return true;
+    return false;
+}
+
+QString commandLineHelp() {
+    return "uso: quirvo\n"
+           "       apre la finestra del programma, nella cartella dei dizionari\n"
+           "     quirvo --convert INGRESSO USCITA [--title TITOLO] [--author AUTORE] [--solution]\n"
+           "       legge INGRESSO, uno schema .qrv (con le sue definizioni accanto) o un file .ipuz,\n"
+           "       e scrive USCITA nel formato della sua estensione: .pdf, .svg, .png, .ipuz, .puz o .qrv.\n"
+           "       Se USCITA esiste già viene sostituito senza chiedere, come fanno i comandi;\n"
+           "       se la conversione non riesce, resta com'era.\n"
+           "  --title TITOLO, --author AUTORE  titolo e autore della pagina e dei formati di scambio\n"
+           "  --solution                       aggiunge la soluzione alla pagina\n"
+           "  --help                           mostra questo aiuto\n";
+}
+
 int runConvertCommand(const QStringList& arguments, QTextStream& err) {
     QString error;
     std::optional<Request> r = parse(arguments, error);

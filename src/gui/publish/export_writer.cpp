@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/formats/definitions_file.h"
 #include "core/formats/ipuz.h"
 #include "core/formats/puz.h"
 #include "gui/files/grid_file_io.h"
@@ -153,6 +154,18 @@ QString exportPuzzle(const QString& path, const Puzzle& puzzle, const PageChoice
         case ExportFormat::Qrv: return saveGridPath(path, puzzle.grid, puzzle.definitions);
     }
     return {};
+}
+
+QStringList exportTargets(const QString& path, const Puzzle& puzzle, const PageChoices& choices) {
+    const std::optional<ExportFormat> format = exportFormatOf(path);
+    if (format == ExportFormat::Qrv) return {path, QString::fromStdString(definitionsPathFor(path.toStdString()))};
+    if (format != ExportFormat::Svg && format != ExportFormat::Png) return {path};
+    const bool svg = format == ExportFormat::Svg;
+    const QSizeF size = svg ? a4In(SVG_DPI) : QSizeF(a4In(PNG_DPI).toSize());  // as the pages are made
+    QStringList paths;
+    for (int page = 0; page < PageLayout(puzzle, choices, size, svg ? SVG_DPI : PNG_DPI).pageCount(); ++page)
+        paths << pagePath(path, page);
+    return paths;
 }
 
 }  // namespace quirvo

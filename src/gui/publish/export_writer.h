@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 #include "core/formats/puzzle.h"
@@ -24,5 +25,9 @@ inline constexpr double PNG_DPI = 300;
 // an old one destroyed. Returns an empty string, or the Italian reason
 // nothing was written.
 QString exportPuzzle(const QString& path, const Puzzle& puzzle, const PageChoices& choices);
+
+// The files exportPuzzle would write or replace for these choices: the
+// path, the further pages of SVG and PNG, the definitions beside a grid.
+QStringList exportTargets(const QString& path, const Puzzle& puzzle, const PageChoices& choices);
 
 }  // namespace quirvo

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/app/help_window.h"
+
 namespace quirvo {
 
 namespace {
@@ -22,6 +24,7 @@ W* named(W* widget, const char* name) {
 PageDialog::PageDialog(QWidget* parent) : QDialog(parent) {
     setObjectName("Pagina");
     setWindowTitle("Pagina");
+    setHelpPage(this, "stampa.html");
     title_ = named(new QLineEdit(this), "Titolo");
     author_ = named(new QLineEdit(this), "Autore");
     emptyGrid_ = named(new QCheckBox("Schema vuoto numerato", this), "SchemaVuoto");

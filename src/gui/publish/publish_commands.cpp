@@ -10,8 +10,11 @@
 
 #include "core/formats/ipuz.h"
 #include "core/session.h"
+#include "gui/app/help_window.h"
 #include "gui/app/main_window.h"
 #include "gui/app/message_box.h"
+#include "gui/app/question_box.h"
+#include "gui/app/user_settings.h"
 #include "gui/files/document_flow.h"
 #include "gui/publish/export_writer.h"
 #include "gui/publish/page_dialog.h"
@@ -50,10 +53,11 @@ PublishCommands::PublishCommands(MainWindow& window, DocumentFlow& documentFlow)
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    add("Importaipuz", "Importa ipuz...", &PublishCommands::Importaipuz_Click);
-    add("Esporta", "Esporta...", &PublishCommands::Esporta_Click);
-    add("Stampa", "Stampa...", &PublishCommands::Stampa_Click);
+    setHelpPage(add("Importaipuz", "Importa ipuz...", &PublishCommands::Importaipuz_Click), "ipuz.html");
+    setHelpPage(add("Esporta", "Esporta...", &PublishCommands::Esporta_Click), "stampa.html");
+    setHelpPage(add("Stampa", "Stampa...", &PublishCommands::Stampa_Click), "stampa.html");
     file->insertSeparator(esci);
+    last_ = UserSettings().pageOptions(last_);
     connect(&w_, &MainWindow::gridStarted, this, &PublishCommands::setEnabledForGrid);
     setEnabledForGrid();
 }
@@ -76,6 +80,7 @@ void PublishCommands::askPage(bool pages, std::function<void(const PageChoices&)
         page_ = new PageDialog(&w_);
         connect(page_, &PageDialog::chosen, this, [this](const PageChoices& c) {
             last_ = c;
+            UserSettings().setPageOptions(c);
             if (then_) then_(c);
         });
     }
@@ -95,6 +100,7 @@ void PublishCommands::print(const PageChoices& choices) {
     printer.setDocName(choices.title.isEmpty() ? "QUIRVO" : choices.title);
     QPrintPreviewDialog preview(&printer, &w_);
     preview.setObjectName("AnteprimaStampa");
+    setHelpPage(&preview, "stampa.html");
     const Puzzle puzzle = currentPuzzle();
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter* p) {
         PageLayout(puzzle, choices, QSizeF(p->width(), p->height()), p->resolution()).paintAll(*p);
@@ -118,12 +124,16 @@ void PublishCommands::showFiles(bool save) {
         files_ = new QFileDialog(&w_);
         files_->setObjectName("FileEsporta");
         files_->setOption(QFileDialog::DontUseNativeDialog);
+        files_->setOption(QFileDialog::DontConfirmOverwrite);  // asked once the name is complete
         connect(files_, &QFileDialog::fileSelected, this, &PublishCommands::fileChosen);
     }
     files_->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     files_->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     files_->setWindowTitle(save ? "Esporta" : "Importa ipuz");
+    setHelpPage(files_, save ? "stampa.html" : "ipuz.html");
     files_->setNameFilters(save ? EXPORT_FILTERS : QStringList{"ipuz (*.ipuz)"});
+    const QString folder = UserSettings().exportFolder();
+    if (save && QFileInfo(folder).isDir()) files_->setDirectory(folder);
     files_->show();
 }
 
@@ -133,7 +143,24 @@ void PublishCommands::fileChosen(const QString& chosen) {
         return;
     }
     const QString path = withFilterSuffix(chosen, files_->selectedNameFilter());
-    askPage(pagesFormat(path), [this, path](const PageChoices& c) { exportTo(path, c); });
+    UserSettings().setExportFolder(QFileInfo(path).absolutePath());
+    askPage(pagesFormat(path), [this, path](const PageChoices& c) { exportAsking(path, c); });
+}
+
+// "No" writes nothing and brings the file window back for another name.
+void PublishCommands::exportAsking(const QString& path, const PageChoices& choices) {
+    QStringList existing;
+    for (const QString& target : exportTargets(path, currentPuzzle(), choices))
+        if (QFileInfo::exists(target)) existing << target;
+    if (existing.isEmpty()) {
+        exportTo(path, choices);
+        return;
+    }
+    const QString question = existing.size() == 1
+                                 ? "Il file " + existing[0] + " esiste già. Sostituirlo?"
+                                 : "I file " + existing.join(", ") + " esistono già. Sostituirli?";
+    askYesNo(
+        &w_, "Esporta", question, [this, path, choices] { exportTo(path, choices); }, [this] { showFiles(true); });
 }
 
 QString PublishCommands::exportTo(const QString& path, const PageChoices& choices) {

@@ -45,6 +45,7 @@ private:
     void askPage(bool pages, std::function<void(const PageChoices&)> then);
     void showFiles(bool save);
     void fileChosen(const QString& path);
+    void exportAsking(const QString& path, const PageChoices& choices);
     void print(const PageChoices& choices);
     void setEnabledForGrid();
 

@@ -27,8 +27,15 @@ GridPaintOptions GridPaintOptions::forPage(Page page, double cellHeight, const Q
     o.centredLetters = true;
     o.numberColor = Qt::black;
     o.letterPoints = cellHeight * 0.55 * pointsPerUnit;
-    o.numberPoints = cellHeight * (page == Page::Solution ? 0.22 : 0.3) * pointsPerUnit;
+    o.numberPoints = cellHeight * 0.3 * pointsPerUnit;
     o.numberOffset = {0.06, 0.03};
+    if (page == Page::Solution) {
+        // The number must stay readable (7.7 pt in a 1 cm cell) beside a
+        // letter, which moves down below it and gives up a little size.
+        o.numberPoints = cellHeight * 0.27 * pointsPerUnit;
+        o.letterPoints = cellHeight * 0.5 * pointsPerUnit;
+        o.letterBox = QRectF(0, 0.3, 1, 0.7);
+    }
     o.lineWidth = std::max(1.0, cellHeight / 30);
     return o;
 }
@@ -80,7 +87,7 @@ void GridRenderer::paintCells(QPainter& p, const GridGeometry& at) const {
                 p.setPen(Qt::black);
                 const QString letter(QChar::fromLatin1(k));
                 if (options_.centredLetters) {
-                    p.drawText(at.toPainter(QRectF(c, r, 1, 1)), Qt::AlignCenter, letter);
+                    p.drawText(at.toPainter(options_.letterBox.translated(c, r)), Qt::AlignCenter, letter);
                     continue;
                 }
                 const QPointF pos = at.toPainter(QPointF(c, r) + options_.letterOffset);

@@ -23,7 +23,8 @@ struct GridPaintOptions {
     bool letters = true;
     bool numbers = true;
     bool blackCellFrame = true;  // the white inner frame of a black cell on screen
-    bool centredLetters = false; // otherwise placed at letterOffset
+    bool centredLetters = false; // in letterBox, otherwise placed at letterOffset
+    QRectF letterBox{0, 0, 1, 1};  // in cells, from a cell's top-left corner
     QColor numberColor = QColor(255, 0, 0);
     double letterPoints = 15;
     double numberPoints = 7;

@@ -14,6 +14,9 @@ namespace {
 constexpr double MARGIN_MM = 15;
 constexpr double GAP_MM = 6;
 constexpr double COLUMN_GAP_MM = 8;
+// The largest cell, for the solver's grid and the solution alike: the
+// solution's numbers need it as much as the solver's.
+constexpr double CELL_MM = 9;
 
 QFont pageFont(const char* family, double points, bool bold, bool italic = false) {
     QFont font;
@@ -54,9 +57,9 @@ PageLayout::PageLayout(const Puzzle& puzzle, const PageChoices& choices, QSizeF 
     content_ = QRectF(QPointF(0, 0), page).adjusted(mm(MARGIN_MM), mm(MARGIN_MM), -mm(MARGIN_MM), -mm(MARGIN_MM));
     cursorY_ = content_.top();
     placeTitle();
-    if (choices_.emptyGrid) placeGrid(GridPaintOptions::Page::EmptyNumbered, 9, {});
+    if (choices_.emptyGrid) placeGrid(GridPaintOptions::Page::EmptyNumbered, CELL_MM, {});
     if (choices_.definitions) placeDefinitions();
-    if (choices_.solution) placeGrid(GridPaintOptions::Page::Solution, 6, "SOLUZIONE");
+    if (choices_.solution) placeGrid(GridPaintOptions::Page::Solution, CELL_MM, "SOLUZIONE");
     pages_ = cursorPage_ + 1;
 }
 

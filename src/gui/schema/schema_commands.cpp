@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "core/schema/generate_schema.h"
+#include "gui/app/help_window.h"
 #include "gui/app/main_window.h"
 #include "gui/app/message_box.h"
 #include "gui/app/status_panels.h"
@@ -46,6 +47,7 @@ SchemaCommands::SchemaCommands(MainWindow& window, WordTableSource& tables, Hist
       progress_(std::make_shared<LatestProgress<SchemaProgress>>()),
       job_([this](Answer answer) { finished(std::move(answer)); }) {
     connect(w_.menuItem("GeneraSchema"), &QAction::triggered, this, &SchemaCommands::GeneraSchema_Click);
+    setHelpPage(w_.menuItem("GeneraSchema"), "schema_libero.html");
     busy_ = new WorkerBusy(w_, [this] { stop(); });
     progressTimer_ = new QTimer(this);
     progressTimer_->setInterval(PROGRESS_MS);
@@ -183,6 +185,7 @@ void SchemaCommands::keep(int index) {
     }
     w_.stb1()->setText(2, " schema libero inserito ");
     if (dialog_) dialog_->close();
+    emit kept();
 }
 
 }  // namespace quirvo

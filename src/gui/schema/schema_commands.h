@@ -33,6 +33,10 @@ public:
     void GeneraSchema_Click();
     bool running() const { return job_.running(); }
 
+signals:
+    // A generated schema has become the grid.
+    void kept();
+
 private:
     struct Answer {
         SchemaResult result;

@@ -6,6 +6,8 @@
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "core/grid/grid.h"
+#include "gui/app/help_window.h"
 #include "gui/schema/proposal_picture.h"
 
 namespace quirvo {
@@ -24,6 +27,7 @@ namespace {
 
 constexpr int MAX_SECONDS = 3600;
 constexpr int PICTURE_SIDE = 150;
+constexpr int PROPOSALS_ACROSS = 2;
 
 QSpinBox* spinBox(const char* name, int low, int high, int value, QWidget* parent) {
     auto* box = new QSpinBox(parent);
@@ -39,6 +43,7 @@ SchemaDialog::SchemaDialog(SchemaSettings& settings, int gridRows, int gridCols,
     : QDialog(parent), settings_(settings) {
     setObjectName("GeneraSchema");
     setWindowTitle("Genera Schema Libero");
+    setHelpPage(this, "schema_libero.html");
     setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(this);
 
@@ -107,11 +112,13 @@ SchemaDialog::SchemaDialog(SchemaSettings& settings, int gridRows, int gridCols,
     auto* proposalsLayout = new QVBoxLayout(proposals);
     proposalsNote_ = new QLabel("Nessuna proposta.", proposals);
     proposalsNote_->setObjectName("NotaProposte");
+    proposalsNote_->setWordWrap(true);
     proposalsLayout->addWidget(proposalsNote_);
-    proposalsRow_ = new QHBoxLayout;
-    proposalsLayout->addLayout(proposalsRow_);
+    proposalsGrid_ = new QGridLayout;
+    proposalsLayout->addLayout(proposalsGrid_);
     // Room for every proposal from the start, so the dialog keeps its size.
-    proposals->setMinimumSize(PROPOSALS * (PICTURE_SIDE + 16), PICTURE_SIDE + 70);
+    const int rows = (PROPOSALS + PROPOSALS_ACROSS - 1) / PROPOSALS_ACROSS;
+    proposals->setMinimumSize(PROPOSALS_ACROSS * (PICTURE_SIDE + 16), rows * (PICTURE_SIDE + 34) + 40);
     proposals_ = new QButtonGroup(this);
     connect(proposals_, &QButtonGroup::idClicked, this, [this](int id) {
         keep_->setEnabled(!running_);
@@ -169,7 +176,7 @@ void SchemaDialog::showProposals(const std::vector<Schema>& schemas) {
         button->setIconSize(picture.size() / picture.devicePixelRatio());
         button->setText(QStringLiteral("%1 caselle nere").arg(schemas[i].black));
         proposals_->addButton(button, int(i));
-        proposalsRow_->addWidget(button);
+        proposalsGrid_->addWidget(button, int(i) / PROPOSALS_ACROSS, int(i) % PROPOSALS_ACROSS);
     }
 }
 

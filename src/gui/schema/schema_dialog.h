@@ -10,7 +10,7 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
-class QHBoxLayout;
+class QGridLayout;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -20,8 +20,8 @@ namespace quirvo {
 
 // "Genera Schema Libero": the start (a blank grid of a size, or the current
 // grid), the share of black cells, the symmetry, the time limit and the
-// rules; then the proposals side by side, a small picture each with its
-// black cells counted. Not modal. Esc while the work runs asks it to stop
+// rules; then the proposals side by side, two to a row, a small picture
+// each with its black cells counted. Not modal. Esc while the work runs asks it to stop
 // instead of closing the dialog.
 class SchemaDialog : public QDialog {
     Q_OBJECT
@@ -62,7 +62,7 @@ private:
     QPushButton* generate_ = nullptr;
     QPushButton* keep_ = nullptr;
     QLabel* proposalsNote_ = nullptr;
-    QHBoxLayout* proposalsRow_ = nullptr;
+    QGridLayout* proposalsGrid_ = nullptr;
     QButtonGroup* proposals_ = nullptr;
 };
 

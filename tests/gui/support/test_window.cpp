@@ -12,6 +12,16 @@
 
 namespace quirvo::test {
 
+QString TestWindow::userFolder() {
+    static const QString home = [] {
+        static QTemporaryDir dir;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath("data")));
+        return dir.path();
+    }();
+    return home;
+}
+
 StartupOptions TestWindow::fastStartup() {
     StartupOptions options;
     options.splashMs = 0;
@@ -49,6 +59,7 @@ TestWindow::TestWindow(const Files& files, StartupOptions options)
 }
 
 void TestWindow::start(StartupOptions options) {
+    userFolder();
     if (options.dataFolder.isEmpty()) options.dataFolder = dataFolder_.path();
     window_ = std::make_unique<MainWindow>(options);
     setMessageHook(window_.get(), [this](const ShownMessage& m) { messages.push_back(m); });
@@ -59,7 +70,12 @@ void TestWindow::start(StartupOptions options) {
 QString TestWindow::programFolder() const { return folder_ ? folder_->path() : QDir::currentPath(); }
 
 // The window goes first: its hook writes into `messages`.
-TestWindow::~TestWindow() { window_.reset(); }
+TestWindow::~TestWindow() {
+    window_.reset();
+    for (const char* folder : {"/config", "/data"}) QDir(userFolder() + folder).removeRecursively();
+}
+
+void TestWindow::crash() { window_.reset(); }
 
 bool TestWindow::waitLoaded(int timeoutMs) const {
     return QTest::qWaitFor([this] { return !window_->label0()->isVisible(); }, timeoutMs);

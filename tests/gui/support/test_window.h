@@ -15,7 +15,10 @@ namespace quirvo::test {
 // A main window with the start-up delays shortened, its message boxes
 // recorded instead of shown and its ending counted instead of carried out,
 // started in the given program folder: by default a fresh one holding a
-// small base.diz made of defaultBaseWords().
+// small base.diz made of defaultBaseWords(). The user's folders (settings,
+// recovery copies) are a temporary folder of the test program, emptied when
+// the test window goes: a test never touches the real ones, nor sees what
+// an earlier test left there.
 class TestWindow {
 public:
     explicit TestWindow(StartupOptions options = fastStartup(), const QString& programFolder = {});
@@ -31,6 +34,13 @@ public:
     MainWindow& operator*() const { return *window_; }
     MainWindow* operator->() const { return window_.get(); }
     MainWindow* get() const { return window_.get(); }
+
+    // The window goes without its close path, as in a crash; what it left in
+    // the user's folders stays until this test window goes.
+    void crash();
+    // The temporary folder the user's folders are in; the first call sets
+    // them there.
+    static QString userFolder();
 
     // Waits until the dictionary loading has finished.
     bool waitLoaded(int timeoutMs = 20000) const;

@@ -1,0 +1,108 @@
+// The readers of outside data: the ISTAT places as JavaScript text, CLDR
+// XML, iso-codes JSON and the committed lists.
+#include <gtest/gtest.h>
+
+#include "core/facts/cldr_names.h"
+#include "core/facts/data_lists.h"
+#include "core/facts/iso_codes.h"
+#include "core/facts/italian_places.h"
+
+namespace quirvo {
+namespace {
+
+constexpr char REGION_JS[] = R"(var Region;
+(function (Region) {
+    Region["LAZIO"] = "Lazio";
+    Region["VALLE_DAOSTA"] = "Valle d'Aosta";
+})(Region || (Region = {}));)";
+
+constexpr char PROVINCE_JS[] = R"(    Province["AOSTA"] = "AO";
+    Province["ROMA"] = "RM";
+exports.REGION_BY_PROVINCE = {
+    [Province.AOSTA]: region_1.default.VALLE_DAOSTA,
+    [Province.ROMA]: region_1.default.LAZIO,
+};
+const provinceToString = (province) => {
+    switch (province) {
+        case Province.AOSTA:
+            return 'Aosta';
+        case Province.ROMA:
+            return "Roma";
+)";
+
+constexpr char CITY_JS[] = R"(exports.CITIES_ATTRIBUTES = {
+    [City.AGLIE_001001]: {
+        region: region_1.default.LAZIO,
+        province: province_1.default.ROMA,
+        name: 'Agliè',
+    },
+    [City.SAINT_001]: {
+        region: region_1.default.VALLE_DAOSTA,
+        province: province_1.default.AOSTA,
+        name: "Saint-Rhémy-en-Bosses",
+    },
+    [City.X]: {
+        region: region_1.default.LAZIO,
+        province: province_1.default.ROMA,
+        name: 'Sant\'Oreste',
+    },
+};)";
+
+TEST(SourceReaders, ItalianPlacesFromTheScriptsText) {
+    const auto places = readItalianPlaces(CITY_JS, PROVINCE_JS, REGION_JS);
+    ASSERT_TRUE(places);
+    ASSERT_EQ(places->towns.size(), 3u);
+    EXPECT_EQ(places->towns[0].name, "Agliè");
+    EXPECT_EQ(places->towns[0].province, "Roma");
+    EXPECT_EQ(places->towns[1].region, "Valle d'Aosta");
+    EXPECT_EQ(places->towns[2].name, "Sant'Oreste");
+    ASSERT_EQ(places->provinces.size(), 2u);
+    EXPECT_EQ(places->provinces[1].code, "RM");
+    EXPECT_EQ(places->provinces[1].region, "Lazio");
+    EXPECT_EQ(places->regions.size(), 2u);
+    // A town naming a province the file does not define, or a file cut short.
+    EXPECT_FALSE(readItalianPlaces(std::string(CITY_JS).replace(std::string(CITY_JS).find("ROMA"), 4, "PISA"),
+                                   PROVINCE_JS, REGION_JS));
+    EXPECT_FALSE(readItalianPlaces(std::string(CITY_JS).substr(0, 120), PROVINCE_JS, REGION_JS));
+    EXPECT_FALSE(readItalianPlaces(CITY_JS, PROVINCE_JS, ""));
+}
+
+TEST(SourceReaders, CldrNamesWithoutAlternatives) {
+    const auto names = readCldrNames(R"(<?xml version="1.0" encoding="UTF-8" ?>
+<!DOCTYPE ldml SYSTEM "../../common/dtd/ldml.dtd">
+<ldml><identity><language type="it"/></identity><localeDisplayNames>
+<languages><language type="en">inglese</language><language type="en" alt="short">ingl.</language></languages>
+<territories><territory type="US">Stati Uniti</territory><territory type="US" alt="short">USA</territory>
+<territory type="CI">Costa d’Avorio</territory></territories></localeDisplayNames></ldml>)");
+    ASSERT_TRUE(names);
+    EXPECT_EQ(names->languages, (std::map<std::string, std::string>{{"en", "inglese"}}));
+    EXPECT_EQ(names->territories.at("US"), "Stati Uniti");
+    EXPECT_EQ(names->territories.at("CI"), "Costa d’Avorio");
+    EXPECT_FALSE(readCldrNames("<ldml><territories>"));
+}
+
+TEST(SourceReaders, IsoCodesAndCommittedLists) {
+    const auto countries = readIsoCountries(R"({"3166-1": [{"alpha_2": "IT", "alpha_3": "ITA", "name": "Italy"}]})");
+    ASSERT_TRUE(countries);
+    EXPECT_EQ((*countries)[0].alpha3, "ITA");
+    const auto languages =
+        readIsoLanguages(R"({"639-2": [{"alpha_3": "deu", "alpha_2": "de", "bibliographic": "ger"}, {"alpha_3": "ace"}]})");
+    ASSERT_TRUE(languages);
+    EXPECT_EQ((*languages)[0].bibliographic, "GER");
+    EXPECT_EQ((*languages)[1].alpha2, "");
+    const auto provinces = readIsoProvinces(
+        R"({"3166-2": [{"code": "IT-RM", "name": "Roma"}, {"code": "IT-62", "name": "Lazio"}, {"code": "FR-75"}]})");
+    ASSERT_TRUE(provinces);
+    EXPECT_EQ(*provinces, (std::map<std::string, std::string>{{"RM", "Roma"}}));
+    EXPECT_FALSE(readIsoCountries(R"({"3166-2": []})"));
+    EXPECT_FALSE(readIsoLanguages("not json"));
+
+    EXPECT_EQ(readWordList("# source\nil lo  la\n\ndel\n"), (std::vector<std::string>{"il", "lo", "la", "del"}));
+    EXPECT_EQ(readKeyedList("# IT = no\nIT = Roma \nCU = L'Avana\nbad line\n = x\nX =\n"),
+              (std::vector<std::pair<std::string, std::string>>{{"IT", "Roma"}, {"CU", "L'Avana"}}));
+    EXPECT_EQ(readStringArray(R"(["di", 3, "il"])"), (std::vector<std::string>{"di", "il"}));
+    EXPECT_FALSE(readStringArray(R"({"a": 1})"));
+}
+
+}  // namespace
+}  // namespace quirvo
