@@ -194,7 +194,7 @@ void registerAll() {
 // ten of all entries at least one suggestion.
 void printCoverage() {
     int twos = 0, twosCovered = 0, entries = 0, covered = 0, grids = 0;
-    std::vector<std::string> bare;
+    std::vector<std::string> bare, twosBare;
     for (const char* name : {"it_09x09.qrv", "it_10x10.qrv", "it_11x11.qrv", "it_12x12.qrv", "it_13x13.qrv",
                              "it_14x14.qrv", "it_15x15.qrv"})
         for (uint64_t seed = 1; seed <= 3; ++seed) {
@@ -207,14 +207,18 @@ void printCoverage() {
                 if (s.suggestions.empty() && bare.size() < 40) bare.push_back(s.word);
                 if (s.word.size() != 2) continue;
                 ++twos;
-                twosCovered += std::any_of(s.suggestions.begin(), s.suggestions.end(), [](const Suggestion& g) {
+                const bool played = std::any_of(s.suggestions.begin(), s.suggestions.end(), [](const Suggestion& g) {
                     return isLetterPlay(g.kind) || g.kind == SuggestionKind::Sigla;
                 });
+                twosCovered += played;
+                if (!played) twosBare.push_back(s.word);
             }
         }
     std::printf("\ncoverage over %d fills%s:\n", grids, fixture->rules ? " under the editor's rules" : "");
-    std::printf("  two-letter entries with letter play or a sigla: %d of %d (%.1f%%)\n", twosCovered, twos,
+    std::printf("  two-letter entries with letter play or a sigla: %d of %d (%.1f%%)", twosCovered, twos,
                 twos ? 100.0 * twosCovered / twos : 0.0);
+    for (const std::string& w : twosBare) std::printf(" %s", w.c_str());
+    std::printf("\n");
     std::printf("  entries with a suggestion: %d of %d (%.1f%%)\n", covered, entries,
                 entries ? 100.0 * covered / entries : 0.0);
     std::printf("  some entries without one:");

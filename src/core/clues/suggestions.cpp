@@ -43,23 +43,25 @@ std::vector<Suggestion> archived(DefinitionArchive* archive, const std::string& 
     return out;
 }
 
-// A lemma of a noun, an adjective or a verb: a word of grammar guessed
-// from an ending (TRE under TRA) would make "Plurale di tra".
-bool inflects(std::string_view lemma, const WordFacts* facts) {
+// Whether a lemma guessed from an ending can be the word's: a noun, an
+// adjective or a verb, or a word of grammar for a word of grammar (ESSA
+// under ESSO), never a word of grammar for a noun (TRE is no plural of tra).
+bool inflects(std::string_view lemma, KindSet wordKinds, const WordFacts* facts) {
     const KindSet kinds = facts ? facts->find(lemma).kinds : KindSet(0);
-    return kinds == 0 || hasKind(kinds, WordKind::Noun) || hasKind(kinds, WordKind::Infinitive);
+    return kinds == 0 || hasKind(kinds, WordKind::Noun) || hasKind(kinds, WordKind::Infinitive) ||
+           (hasKind(kinds, WordKind::FunctionWord) && hasKind(wordKinds, WordKind::FunctionWord));
 }
 
 // The facts' lemma; where they give none but the word itself, one guessed
 // from its ending that the thesaurus knows (TRACCE: traccia), or the
 // masculine of an adjective's ending the facts know (ACINETICA: acinetico).
-std::string lemmaOf(const std::string& word, std::string_view known, const ClueSources& sources,
+std::string lemmaOf(const std::string& word, KindSet kinds, std::string_view known, const ClueSources& sources,
                     const WrittenForms& written) {
     if (!known.empty() && known != word) return std::string(known);
     const Thesaurus* thesaurus = sources.thesaurus;
     if (thesaurus && thesaurus->meanings(written.word(word)).empty())
         for (const std::string& lemma : lemmaCandidates(word))
-            if (!thesaurus->meanings(written.word(lemma)).empty() && inflects(lemma, sources.facts)) return lemma;
+            if (!thesaurus->meanings(written.word(lemma)).empty() && inflects(lemma, kinds, sources.facts)) return lemma;
     const std::string base = adjectiveBase(word);
     if (!base.empty() && base != word && sources.facts && hasKind(sources.facts->find(base).kinds, WordKind::Noun))
         return base;
@@ -75,7 +77,7 @@ std::vector<Suggestion> suggestDefinitions(const ClueSources& sources, const Gri
     const WrittenForms& written = sources.written ? *sources.written : plain;
     const WordFacts* facts = sources.facts;
     const FactRecord fact = facts ? facts->find(word) : FactRecord{};
-    const std::string lemma = lemmaOf(word, facts ? facts->lemma(fact) : std::string_view(), sources, written);
+    const std::string lemma = lemmaOf(word, fact.kinds, facts ? facts->lemma(fact) : std::string_view(), sources, written);
     const std::vector<FactNote> notes = facts ? facts->notes(word) : std::vector<FactNote>{};
     const WordKind kind = bestKind(fact.kinds);
     const ClueExclusions excluded(grid, word, facts);
@@ -91,8 +93,12 @@ std::vector<Suggestion> suggestDefinitions(const ClueSources& sources, const Gri
     append(out, siglaClues(word, notes));
     append(out, nameClues(word, notes));
     if (facts) append(out, placeClues(word, *facts, written));
+    // A word of grammar is surer by its lemma ("Femminile di nessuno") than
+    // by the thesaurus, whose senses of such words stray ("Qualche").
+    std::vector<Suggestion> forms = lemmaClues(word, fact.kinds, lemma, written);
+    if (kind == WordKind::FunctionWord) append(out, forms);
     if (!meaningful(kind)) append(out, std::move(thesaurus.strong));
-    append(out, lemmaClues(word, fact.kinds, lemma, written));
+    append(out, std::move(forms));
     // Three letters that mean nothing the sources know are clued by letter
     // play as well.
     const bool letterPlay = word.size() == 2 || (word.size() == 3 && (out.empty() || !meaningful(kind)));

@@ -52,7 +52,12 @@ struct Context {
         if (inflection == NounInflection::Lemma || (stressedEnd(synonym) && inflection == NounInflection::Plural))
             return folded && givesAway(*folded) ? "" : synonym;
         if (!folded || !facts) return {};
-        for (const std::string& candidate : inflectedCandidates(*folded, inflection)) {
+        // A form that ends as the entry does agrees with it: FALSI wants
+        // IPOCRITI, not IPOCRITE.
+        std::vector<std::string> candidates = inflectedCandidates(*folded, inflection);
+        std::stable_partition(candidates.begin(), candidates.end(),
+                              [&](const std::string& form) { return !form.empty() && form.back() == entry.back(); });
+        for (const std::string& candidate : candidates) {
             if (facts->table().find(candidate) == WordTable::NOT_FOUND) continue;
             if (candidate != *folded && facts->lemma(facts->find(candidate)) != *folded) continue;
             return givesAway(candidate) ? "" : written.word(candidate);
@@ -72,6 +77,19 @@ void addOnce(std::vector<Suggestion>& list, std::string text) {
     text = capitalised(text);
     if (std::none_of(list.begin(), list.end(), [&](const Suggestion& s) { return s.text == text; }))
         list.push_back({SuggestionKind::Thesaurus, std::move(text), {}});
+}
+
+// The thesaurus lists a meaning's synonyms by the alphabet; the most
+// familiar first reads best ("Bordo" before "Banda"). A phrase keeps its place
+// after the words.
+void byFamiliarity(std::vector<std::string>& synonyms, const WordFacts* facts) {
+    if (!facts) return;
+    auto familiarity = [facts](const std::string& text) {
+        const std::optional<std::string> folded = foldWord(text);
+        return folded ? int(facts->find(*folded).familiarity) : -1;
+    };
+    std::stable_sort(synonyms.begin(), synonyms.end(),
+                     [&](const std::string& a, const std::string& b) { return familiarity(a) > familiarity(b); });
 }
 
 }  // namespace
@@ -94,8 +112,11 @@ ThesaurusClues thesaurusClues(std::string_view entry, std::string_view lemma, co
     for (size_t m = 0; m < meanings.size(); ++m) {
         if (c.inflection == NounInflection::Lemma)
             if (std::string gloss = glossOf(meanings[m].tag); !gloss.empty()) texts[m].push_back(std::move(gloss));
+        std::vector<std::string> synonyms;
         for (const std::string& synonym : meanings[m].synonyms)
-            if (std::string text = c.inForm(synonym); !text.empty()) texts[m].push_back(std::move(text));
+            if (std::string text = c.inForm(synonym); !text.empty()) synonyms.push_back(std::move(text));
+        byFamiliarity(synonyms, facts);
+        texts[m].insert(texts[m].end(), synonyms.begin(), synonyms.end());
     }
     // A meaning at a time, so the first suggestions cover different senses.
     ThesaurusClues out;

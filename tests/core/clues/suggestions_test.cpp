@@ -61,6 +61,10 @@ protected:
         thesaurus_.data["traccia"] = {{"(s.f.)", {"orma", "segno"}, {}}};
         thesaurus_.data["canoa"] = {{"(s.f.)", {"kayak", "piroga"}, {}}};
         thesaurus_.data["tra"] = {{"(prep.)", {"con"}, {}}};
+        thesaurus_.data["esso"] = {{"(pron.)", {"egli"}, {}}};
+        thesaurus_.data["dimora"] = {{"(s.f.)", {"abitazione", "casa"}, {}}};
+        thesaurus_.data["falso"] = {{"(agg.)", {"ipocrita"}, {}}};
+        thesaurus_.data["qualche"] = {{"(agg.)", {"alcuna", "nessuna"}, {}}};
         thesaurus_.data["la"] = {{"(avv.)", {"in quel luogo"}, {}}};
         thesaurus_.data["fondo"] = {{"(agg.)", {"incassato"}, {}}, {"(s.m.)", {"basamento"}, {}}};
     }
@@ -175,7 +179,8 @@ TEST_F(Suggestions, SigleNamesAndLemmasSayWhatTheWordIs) {
         {"OTTANTA", SuggestionKind::Lemma, "LXXX per i Romani"},
         {"TRE", SuggestionKind::Lemma, "III per i Romani"},
         {"TRA", SuggestionKind::Lemma, "Preposizione semplice"},
-        {"ESSA", SuggestionKind::Lemma, "Femminile di esso"},  // the facts' lemma of a word of grammar
+        {"ESSA", SuggestionKind::Lemma, "Femminile di esso"},
+        {"NESSUNA", SuggestionKind::Lemma, "Femminile di nessuno"},  // before the thesaurus's "Qualche"
         {"LA", SuggestionKind::Lemma, "Articolo femminile"},  // before the thesaurus's là
         {"TRACCE", SuggestionKind::Lemma, "Plurale di traccia"},  // a lemma the thesaurus knows
         {"ACINETICA", SuggestionKind::Lemma, "Femminile di acinetico"},
@@ -211,6 +216,8 @@ TEST_F(Suggestions, ThesaurusGivesMeaningsInTheEntrysFormAfterTheSettersOwn) {
     EXPECT_EQ(texts(of("AMARE"), 2), (std::vector<std::string>{"Voler bene", "Adorare"}));
     EXPECT_EQ(texts(of("RE"), 2), (std::vector<std::string>{"Nota musicale", "Sovrano"}));  // REgnante gives it away
     EXPECT_EQ(texts(of("FONDO"), 1), std::vector<std::string>{"Basamento"});  // the noun's sense first
+    EXPECT_EQ(texts(of("DIMORA"), 2), (std::vector<std::string>{"Casa", "Abitazione"}));  // the familiar first
+    EXPECT_EQ(texts(of("FALSI"), 1), std::vector<std::string>{"Ipocriti"});  // ending as the entry does
     // No entry of its own: the words that list it.
     EXPECT_EQ(texts(of("PIROGA"), 2), (std::vector<std::string>{"Canoa", "Kayak"}));
 

@@ -69,7 +69,13 @@ public:
         word("TRA", WordKind::FunctionWord, 90, "TRA");
         word("TRE", WordKind::Noun, 90);  // TRA, its guessed lemma, does not inflect
         word("ESSO", WordKind::FunctionWord, 60, "ESSO");
-        word("ESSA", WordKind::FunctionWord, 60, "ESSO");
+        word("NESSUNA", WordKind::FunctionWord, 70, "NESSUNO");
+        word("FALSO", WordKind::Noun, 70, "FALSO");
+        word("FALSI", WordKind::Noun, 60, "FALSO");
+        word("IPOCRITA", WordKind::Noun, 50, "IPOCRITA");
+        word("IPOCRITE", WordKind::Noun, 40, "IPOCRITA");
+        word("IPOCRITI", WordKind::Noun, 40, "IPOCRITA");
+        word("ESSA", WordKind::FunctionWord, 60);  // ESSO, its guessed lemma, inflects as a word of grammar
         word("LA", WordKind::Noun, 95);
         word("DALLA", kindBit(WordKind::Noun) | kindBit(WordKind::FunctionWord), 95);  // lends no letters
         word("FONDO", WordKind::Noun, 80, "FONDO");
