@@ -6,7 +6,7 @@
 
 #include "core/clues/famous_names.h"
 #include "core/clues/italian_grammar.h"
-#include "core/clues/unfit_words.h"
+#include "core/dictionary/vulgar_words.h"
 #include "core/dictionary/word_folding.h"
 #include "core/fill/word_rules.h"
 
@@ -105,7 +105,7 @@ void LetterPlayIndex::addWords(const WordFacts& facts, const WrittenForms& writt
                 continue;
             PlaySource source;
             source.folded = std::string(table.word(length, i));
-            if (unfitForClues(source.folded)) continue;
+            if (vulgarWord(source.folded)) continue;
             source.name = kind == WordKind::Name;
             source.written = source.name ? written.name(source.folded) : written.word(source.folded);
             if (source.name) source.of = ofName(source.written, facts.notes(source.folded));

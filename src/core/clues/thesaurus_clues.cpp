@@ -4,7 +4,7 @@
 
 #include "core/clues/inflection.h"
 #include "core/clues/italian_grammar.h"
-#include "core/clues/unfit_words.h"
+#include "core/dictionary/vulgar_words.h"
 #include "core/common/text_encoding.h"
 #include "core/dictionary/word_folding.h"
 
@@ -42,7 +42,7 @@ struct Context {
     NounInflection inflection = NounInflection::Lemma;
 
     bool givesAway(std::string_view folded) const {
-        return unfitForClues(folded) || folded == entry || excluded.word(folded) || shareRoot(folded, entry) ||
+        return vulgarWord(folded) || folded == entry || excluded.word(folded) || shareRoot(folded, entry) ||
                (!lemma.empty() && shareRoot(folded, lemma));
     }
 

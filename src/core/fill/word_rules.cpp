@@ -4,6 +4,7 @@
 #include <bit>
 
 #include "core/dictionary/candidates.h"
+#include "core/dictionary/vulgar_words.h"
 
 namespace quirvo {
 
@@ -75,6 +76,7 @@ RuleRefusal WordRules::refusal(int length, uint32_t index) const {
     const std::string_view word = facts_.table().word(length, index);
     if (std::binary_search(settings_.banned.begin(), settings_.banned.end(), word)) return RuleRefusal::Banned;
     if (facts_.personal(length, index)) return RuleRefusal::Accepted;
+    if (vulgarWord(word)) return RuleRefusal::Vulgar;
     const FactRecord& fact = facts_.fact(length, index);
     const WordKind kind = bestKind(fact.kinds);
     if (length == 2) return refusedKind(kind) && !letterPlay(word) ? RuleRefusal::ShortEntry : RuleRefusal::Accepted;

@@ -25,6 +25,7 @@ enum class RuleRefusal : uint8_t {
     UnknownSigla,  // three letters that are a sigla nobody could define
     Rare,          // less familiar than the setter's minimum
     Banned,        // on the setter's own list
+    Vulgar,        // vulgar or insulting
 };
 
 // A word of the table by its length and index there.

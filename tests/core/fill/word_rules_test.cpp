@@ -41,6 +41,8 @@ const std::vector<Judged> TABLE{
     {"QX", 0, 0, RuleRefusal::ShortEntry},
     {"IOIDE", K(WordKind::Noun), 10, RuleRefusal::Rare},
     {"BACCANO", K(WordKind::Noun), 80, RuleRefusal::Banned},
+    {"VAFFA", K(WordKind::OtherWord), 40, RuleRefusal::Vulgar},
+    {"STRONZO", K(WordKind::Noun), 40, RuleRefusal::Accepted},  // the setter's own list has it
 };
 
 TEST(WordRules, EachWordIsJudgedByItsBestKindItsLengthAndTheSettersChoices) {
@@ -54,8 +56,9 @@ TEST(WordRules, EachWordIsJudgedByItsBestKindItsLengthAndTheSettersChoices) {
     writer.addNote("RM", NoteGroup::ProvinceCode, "Roma");
     writer.addNote("ITA", NoteGroup::CountryCode, "Italia");
     std::sort(words.begin(), words.end());
-    // The setter's own list holds a word no source knows and a banned one.
-    const Lexicon lexicon(testing::dictionarySet({words, {"BACCANO", "ZUZZU"}}), FactsFile::decode(writer.encode()));
+    // The setter's own list holds a word no source knows, a banned one and a vulgar one.
+    const Lexicon lexicon(testing::dictionarySet({words, {"BACCANO", "STRONZO", "ZUZZU"}}),
+                          FactsFile::decode(writer.encode()));
     const std::vector<std::string> banned = parseBannedWords("# parole mie\n  baccàno \r\n\nBaccano\n1x\n");
     EXPECT_EQ(banned, std::vector<std::string>{"BACCANO"});
     const WordRules rules(*lexicon.facts(), EditorRules{true, FAMILIARITY_COMMON, banned});
