@@ -41,6 +41,18 @@ private slots:
         QVERIFY(panel);
         verifyEverythingReachable(*w, *panel);
     }
+
+    void theSchemaDialogLiesOnTheScreen() {
+        TestWindow w;
+        QVERIFY(w.waitLoaded());
+        w->showMaximized();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        w->menuItem("GeneraSchema")->trigger();
+        QWidget* dialog = w->findChild<QWidget*>("GeneraSchema");
+        QVERIFY(dialog && dialog->isVisible());
+        QTRY_VERIFY(w->screen()->availableGeometry().contains(dialog->frameGeometry()));
+        QVERIFY(dialog->findChild<QWidget*>("UsaSchema")->isVisibleTo(dialog));
+    }
 };
 
 // The offscreen platform takes its screen from a file.

@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QRandomGenerator>
+#include <QScreen>
 #include <QTimer>
+#include <algorithm>
 
 #include "core/schema/generate_schema.h"
 #include "gui/app/help_window.h"
@@ -57,6 +59,18 @@ SchemaCommands::SchemaCommands(MainWindow& window, WordTableSource& tables, Hist
     connect(w_.peri(), &GridView::mousePressed, this, &SchemaCommands::endPreview);
 }
 
+// At the window's right edge, clear of the grid the proposals are shown in,
+// and whole on the screen: on a small one it gives up height.
+void SchemaCommands::placeDialog() {
+    const QRect room = w_.screen()->availableGeometry();
+    const int frame = dialog_->frameGeometry().height() - dialog_->height();
+    dialog_->resize(dialog_->width(), std::min(dialog_->height(), room.height() - frame));
+    const int height = dialog_->frameGeometry().height();
+    const int x = w_.geometry().right() - dialog_->frameGeometry().width();
+    const int y = std::clamp(w_.geometry().top() + w_.height() / 8, room.top(), room.bottom() + 1 - height);
+    dialog_->move(std::max(x, room.left()), y);
+}
+
 void SchemaCommands::GeneraSchema_Click() {
     if (!dialog_) {
         const Session& s = w_.session();
@@ -73,8 +87,7 @@ void SchemaCommands::GeneraSchema_Click() {
     }
     const bool fresh = !dialog_->isVisible();
     dialog_->show();
-    // At the window's right edge, clear of the grid the proposals are shown in.
-    if (fresh) dialog_->move(w_.geometry().right() - dialog_->frameGeometry().width(), w_.geometry().top() + w_.height() / 8);
+    if (fresh) placeDialog();
     dialog_->raise();
     dialog_->activateWindow();
 }

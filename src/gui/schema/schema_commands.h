@@ -38,6 +38,8 @@ signals:
     void kept();
 
 private:
+    void placeDialog();
+
     struct Answer {
         SchemaResult result;
         bool fromCurrent = false;

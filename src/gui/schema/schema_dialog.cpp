@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -124,7 +126,15 @@ SchemaDialog::SchemaDialog(SchemaSettings& settings, int gridRows, int gridCols,
         keep_->setEnabled(!running_);
         emit previewAsked(id);
     });
-    layout->addWidget(proposals);
+    // On a small screen the proposals scroll rather than push the buttons
+    // below the screen's edge.
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidget(proposals);
+    scroll->setMinimumWidth(proposals->minimumWidth() + scroll->verticalScrollBar()->sizeHint().width());
+    layout->addWidget(scroll, 1);
 
     auto* buttons = new QDialogButtonBox(this);
     keep_ = buttons->addButton("Usa questo schema", QDialogButtonBox::AcceptRole);

@@ -63,6 +63,9 @@ inline void verifyEverythingReachable(MainWindow& w, DefinitionsPanel& panel) {
     QVERIFY(area->viewport()->width() >= w.peri()->width() || area->horizontalScrollBar()->isVisible());
     QVERIFY(area->viewport()->height() >= w.peri()->height() || area->verticalScrollBar()->isVisible());
 
+    for (const QPushButton* b : panel.findChildren<QPushButton*>())
+        if (b->isVisible()) QVERIFY2(b->width() >= b->minimumSizeHint().width(), qPrintable(b->text()));
+
     QTreeWidget* list = panel.list();
     QVERIFY(list->header()->sectionViewportPosition(2) < list->viewport()->width() - 20);
     QTreeWidgetItem* first = list->topLevelItem(0)->child(0);
