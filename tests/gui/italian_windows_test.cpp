@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPrintDialog>
+#include <QTabWidget>
 #include <QRegularExpression>
 #include <QTabBar>
 #include <QTest>
@@ -135,6 +136,15 @@ private slots:
             QTimer::singleShot(0, [&] {
                 if (auto* print = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
                     dialog = textsOf(print);
+                    // Its options too, every tab of them.
+                    const QString options = QCoreApplication::translate("QPrintDialog", "&Options >>");
+                    for (QAbstractButton* b : print->findChildren<QAbstractButton*>())
+                        if (b->text() == options) b->click();
+                    for (QTabWidget* tabs : print->findChildren<QTabWidget*>())
+                        for (int i = 0; i < tabs->count(); ++i) {
+                            tabs->setCurrentIndex(i);
+                            dialog += textsOf(print);
+                        }
                     print->reject();
                 }
             });

@@ -7,6 +7,21 @@
 
 namespace quirvo {
 
+namespace {
+
+// Texts of Qt's dialogs that Debian's Italian catalogue leaves in English.
+class MissingItalian : public QTranslator {
+public:
+    using QTranslator::QTranslator;
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        if (qstrcmp(context, "QPrintSettingsOutput") == 0 && qstrcmp(source, "Pages") == 0) return "Pagine";
+        return {};
+    }
+};
+
+}  // namespace
+
 bool installItalianTranslations(QCoreApplication& app) {
     const QLocale italian(QLocale::Italian, QLocale::Italy);
     QLocale::setDefault(italian);
@@ -17,7 +32,9 @@ bool installItalianTranslations(QCoreApplication& app) {
         delete translator;
         return false;
     }
-    return QCoreApplication::installTranslator(translator);
+    // Installed last, it is asked first; it answers only for its own texts.
+    return QCoreApplication::installTranslator(translator) &&
+           QCoreApplication::installTranslator(new MissingItalian(translator));
 }
 
 }  // namespace quirvo
