@@ -76,12 +76,15 @@ DefinitionsPanel::DefinitionsPanel(MainWindow& window, DefinitionsEditor& editor
     draftAll_->setToolTip("Scrive il primo suggerimento in ogni definizione vuota, come bozza");
     auto* archiveButton = new QPushButton("Archivio...", body);
     archiveButton->setObjectName("ApriArchivio");
+    // Two rows, so a narrow dock on a small screen still shows them whole.
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(undoButton(body, "AnnullaDefinizione", "Annulla", undo));
     buttons->addWidget(undoButton(body, "RipetiDefinizione", "Ripeti", redo));
     buttons->addStretch();
-    buttons->addWidget(draftAll_);
-    buttons->addWidget(archiveButton);
+    auto* clueButtons = new QHBoxLayout;
+    clueButtons->addWidget(draftAll_);
+    clueButtons->addWidget(archiveButton);
+    clueButtons->addStretch();
     box_ = new SuggestionBox(window, editor, clues, body);
     auto* split = new QSplitter(Qt::Vertical, body);
     split->addWidget(list_);
@@ -90,6 +93,7 @@ DefinitionsPanel::DefinitionsPanel(MainWindow& window, DefinitionsEditor& editor
     split->setStretchFactor(1, 2);
     layout->addWidget(statistics_);
     layout->addLayout(buttons);
+    layout->addLayout(clueButtons);
     layout->addWidget(split, 1);
     // Narrower, the list would show neither letters nor definitions.
     body->setMinimumWidth(body->fontMetrics().averageCharWidth() * 32);
