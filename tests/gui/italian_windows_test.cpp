@@ -37,7 +37,8 @@ const QStringList ENGLISH = {
     "Pages", "Overview", "Options", "Printer", "Properties", "Copies", "Collate", "Reverse", "Paper",
     "Orientation", "Color", "Grayscale", "Duplex", "Apply", "Help", "Reset", "Restore", "Defaults", "Undo",
     "Redo", "Cut", "Copy", "Paste", "Delete", "Select", "All", "Yes", "Recent", "Places", "Rename",
-    "Hidden", "Output", "Location", "Margins", "Advanced", "Range", "Current", "Selection", "Zoom in", "Zoom out"};
+    "Hidden", "Output", "Location", "Margins", "Advanced", "Range", "Current", "Selection", "Zoom in", "Zoom out",
+    "Sided", "binding", "Off"};
 
 void addTexts(QStringList& texts, const QString& text, const QString& tip = {}) {
     for (const QString& t : {text, tip})

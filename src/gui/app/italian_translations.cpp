@@ -1,6 +1,7 @@
 #include "gui/app/italian_translations.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -15,8 +16,13 @@ public:
     using QTranslator::QTranslator;
     bool isEmpty() const override { return false; }
     QString translate(const char* context, const char* source, const char*, int) const override {
-        if (qstrcmp(context, "QPrintSettingsOutput") == 0 && qstrcmp(source, "Pages") == 0) return "Pagine";
-        return {};
+        static const QHash<QString, QString> texts{{"Pages", "Pagine"},
+                                                   {"Double Sided Printing", "Stampa fronte/retro"},
+                                                   {"Off", "No"},
+                                                   {"Long side binding", "Rilegatura sul lato lungo"},
+                                                   {"Short side binding", "Rilegatura sul lato corto"}};
+        if (qstrcmp(context, "QPrintSettingsOutput") != 0) return {};
+        return texts.value(QString::fromUtf8(source).remove('&'));
     }
 };
 
