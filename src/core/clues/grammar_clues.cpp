@@ -1,6 +1,7 @@
 #include "core/clues/grammar_clues.h"
 
 #include <array>
+#include <span>
 #include <string>
 
 #include "core/clues/italian_numbers.h"
@@ -14,9 +15,9 @@ struct Entry {
 };
 
 // Articles, possessives, personal pronouns, simple prepositions, a few
-// conjunctions and the notes of the scale; the articulated prepositions
-// are made below from their parts.
-constexpr std::array<Entry, 57> WORDS{{
+// conjunctions, interjections and the notes of the scale; the articulated
+// prepositions are made below from their parts.
+constexpr auto WORDS = std::to_array<Entry>({
     {"IL", "Articolo maschile", "Articolo determinativo"},
     {"LO", "Articolo maschile", "Articolo davanti a zeta"},
     {"LA", "Articolo femminile", "Nota musicale"},
@@ -74,7 +75,48 @@ constexpr std::array<Entry, 57> WORDS{{
     {"FA", "Nota musicale", ""},
     {"SOL", "Nota musicale", ""},
     {"SI", "Nota musicale", "L'ultima nota"},
-}};
+    {"CUI", "Pronome relativo", ""},
+    {"AH", "Esclamazione", "Interiezione"},
+    {"EH", "Esclamazione", "Interiezione"},
+    {"OH", "Esclamazione di meraviglia", "Interiezione"},
+    {"OHE", "Esclamazione di richiamo", "Interiezione"},
+    {"EHI", "Esclamazione di richiamo", ""},
+    {"AHI", "Esclamazione di dolore", ""},
+    {"AHIME", "Esclamazione di dolore", ""},
+    {"OHIME", "Esclamazione di dolore", ""},
+    {"UFF", "Esclamazione di noia", ""},
+    {"BAH", "Esclamazione di dubbio", ""},
+    {"MAH", "Esclamazione di dubbio", ""},
+    {"BOH", "Esclamazione di chi non sa", ""},
+    {"IOSA", "A ... in abbondanza", ""},
+});
+
+// The months, the days of the week and the seasons.
+constexpr auto CALENDAR = std::to_array<Entry>({
+    {"GENNAIO", "Il primo mese dell'anno", "Mese invernale"},
+    {"FEBBRAIO", "Il mese più corto", "Il secondo mese"},
+    {"MARZO", "Il terzo mese", "Vi comincia la primavera"},
+    {"APRILE", "Il quarto mese", "Mese primaverile"},
+    {"MAGGIO", "Il quinto mese", "Il mese delle rose"},
+    {"GIUGNO", "Il sesto mese", "Vi comincia l'estate"},
+    {"LUGLIO", "Il settimo mese", "Mese estivo"},
+    {"AGOSTO", "L'ottavo mese", "Il mese di Ferragosto"},
+    {"SETTEMBRE", "Il nono mese", "Vi comincia l'autunno"},
+    {"OTTOBRE", "Il decimo mese", "Mese autunnale"},
+    {"NOVEMBRE", "L'undicesimo mese", "Il mese dei Santi"},
+    {"DICEMBRE", "L'ultimo mese dell'anno", "Il mese di Natale"},
+    {"LUNEDI", "Il primo giorno della settimana", ""},
+    {"MARTEDI", "Il secondo giorno della settimana", ""},
+    {"MERCOLEDI", "Il terzo giorno della settimana", ""},
+    {"GIOVEDI", "Il quarto giorno della settimana", ""},
+    {"VENERDI", "Il quinto giorno della settimana", ""},
+    {"SABATO", "Il sesto giorno della settimana", "Precede la domenica"},
+    {"DOMENICA", "Il giorno festivo", "L'ultimo giorno della settimana"},
+    {"PRIMAVERA", "La stagione dei fiori", ""},
+    {"ESTATE", "La stagione più calda", ""},
+    {"AUTUNNO", "La stagione della vendemmia", ""},
+    {"INVERNO", "La stagione più fredda", ""},
+});
 
 struct Part {
     std::string_view folded, written;
@@ -104,17 +146,21 @@ std::vector<Suggestion> grammarClues(std::string_view entry) {
     auto add = [&](std::string_view text) {
         if (!text.empty()) out.push_back({SuggestionKind::Lemma, std::string(text), {}});
     };
-    for (const Entry& e : WORDS)
-        if (e.word == entry) {
-            add(e.first);
-            add(e.second);
-        }
+    auto addListed = [&](std::span<const Entry> list) {
+        for (const Entry& e : list)
+            if (e.word == entry) {
+                add(e.first);
+                add(e.second);
+            }
+    };
+    addListed(WORDS);
+    addListed(CALENDAR);
     if (const std::string parts = articulated(entry); !parts.empty()) {
         add("Preposizione articolata");
         add(parts);
     }
     if (const std::optional<int> n = numberSpelled(entry)) {
-        add(romanNumeral(*n) + " per i Romani");
+        if (*n <= MAX_ROMAN) add(romanNumeral(*n) + " per i Romani");
         add("Il numero " + std::to_string(*n));
     }
     return out;

@@ -10,7 +10,7 @@ namespace quirvo {
 namespace {
 
 std::string romanOf(int value) {
-    if (value < 1 || value > 3999) return {};
+    if (value < 1 || value > MAX_ROMAN) return {};
     static constexpr std::array<std::pair<int, std::string_view>, 13> STEPS{{
         {1000, "M"}, {900, "CM"}, {500, "D"}, {400, "CD"}, {100, "C"}, {90, "XC"}, {50, "L"},
         {40, "XL"}, {10, "X"}, {9, "IX"}, {5, "V"}, {4, "IV"}, {1, "I"},
@@ -70,12 +70,12 @@ std::optional<int> romanValue(std::string_view letters) {
         value += i + 1 < letters.size() && d < digit(letters[i + 1]) ? -d : d;
     }
     // IIII or VX add up too; only the standard spelling of a value counts.
-    if (value < 1 || value > 3999 || romanOf(value) != letters) return std::nullopt;
+    if (value < 1 || value > MAX_ROMAN || romanOf(value) != letters) return std::nullopt;
     return value;
 }
 
 std::string italianNumber(int value) {
-    if (value < 1 || value > 3999) return {};
+    if (value < 1 || value > MAX_SPELLED) return {};
     const int thousands = value / 1000, rest = value % 1000;
     std::string out = thousands == 0 ? "" : thousands == 1 ? "mille" : belowHundred(thousands) + "mila";
     out += rest ? belowThousand(rest) : "";
@@ -89,7 +89,7 @@ std::string romanNumeral(int value) { return romanOf(value); }
 std::optional<int> numberSpelled(std::string_view folded) {
     static const std::unordered_map<std::string, int> spelled = [] {
         std::unordered_map<std::string, int> out;
-        for (int n = 1; n <= 1000; ++n) out.emplace(foldWord(italianNumber(n)).value_or(""), n);
+        for (int n = 1; n <= MAX_SPELLED; ++n) out.emplace(foldWord(italianNumber(n)).value_or(""), n);
         return out;
     }();
     const auto found = spelled.find(std::string(folded));

@@ -8,12 +8,12 @@ namespace {
 
 constexpr std::array<std::string_view, SUGGESTION_KINDS> KEYS{
     "head",  "tail",  "middle", "ends",  "half",      "consonants", "vowels",
-    "initials", "alternate", "sigla", "name", "lemma", "thesaurus", "archive",
+    "initials", "alternate", "sigla", "name", "lemma", "formation", "thesaurus", "archive",
 };
 
 constexpr std::array<std::string_view, SUGGESTION_KINDS> NAMES{
     "inizio",    "fine",      "cuore", "estremi", "metà",      "consonanti", "vocali",
-    "iniziali",  "alternate", "sigla", "nome",    "forma",     "sinonimi",   "archivio",
+    "iniziali",  "alternate", "sigla", "nome",    "forma",     "derivato", "sinonimi",   "archivio",
 };
 
 }  // namespace

@@ -21,6 +21,7 @@ enum class SuggestionKind : uint8_t {
     Sigla,       // what a code stands for: "Sigla di Roma", "Simbolo del ferro"
     Name,        // what a name is: "Comune in provincia di Pavia"
     Lemma,       // the form of a word: "Plurale di esedra"
+    Formation,   // how it is made from another word: "Piccolo nodulo"
     Thesaurus,   // a meaning or a synonym
     Archive,     // the setter's own earlier definition
 };

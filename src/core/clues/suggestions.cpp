@@ -10,6 +10,7 @@
 #include "core/clues/letter_play_clues.h"
 #include "core/clues/meaning_clues.h"
 #include "core/clues/thesaurus_clues.h"
+#include "core/clues/word_formation.h"
 
 namespace quirvo {
 
@@ -52,12 +53,15 @@ bool inflects(std::string_view lemma, KindSet wordKinds, const WordFacts* facts)
            (hasKind(kinds, WordKind::FunctionWord) && hasKind(wordKinds, WordKind::FunctionWord));
 }
 
-// The facts' lemma; where they give none but the word itself, one guessed
-// from its ending that the thesaurus knows (TRACCE: traccia), or the
-// masculine of an adjective's ending the facts know (ACINETICA: acinetico).
+// The facts' lemma; where they give none but the word itself, the verb of
+// a participle (ARENATO: arenare), one guessed from its ending that the
+// thesaurus knows (TRACCE: traccia), or the masculine of an adjective's
+// ending the facts know (ACINETICA: acinetico).
 std::string lemmaOf(const std::string& word, KindSet kinds, std::string_view known, const ClueSources& sources,
                     const WrittenForms& written) {
     if (!known.empty() && known != word) return std::string(known);
+    if (sources.facts)
+        if (std::string verb = participleVerb(word, kinds, *sources.facts); !verb.empty()) return verb;
     const Thesaurus* thesaurus = sources.thesaurus;
     if (thesaurus && thesaurus->meanings(written.word(word)).empty())
         for (const std::string& lemma : lemmaCandidates(word))
@@ -98,6 +102,9 @@ std::vector<Suggestion> suggestDefinitions(const ClueSources& sources, const Gri
     std::vector<Suggestion> forms = lemmaClues(word, fact.kinds, lemma, written);
     if (kind == WordKind::FunctionWord) append(out, forms);
     if (!meaningful(kind)) append(out, std::move(thesaurus.strong));
+    // How a word is made says more than its form: "Piccole case" for
+    // CASETTE before "Plurale di casetta".
+    if (out.empty() && facts) append(out, formationClues(word, *facts, written));
     append(out, std::move(forms));
     // Three letters that mean nothing the sources know are clued by letter
     // play as well.

@@ -204,6 +204,40 @@ TEST_F(Suggestions, SigleNamesAndLemmasSayWhatTheWordIs) {
     EXPECT_FALSE(has(of("TRE"), SuggestionKind::Thesaurus, "Con"));
 }
 
+TEST_F(Suggestions, WordsNoSourceDefinesAreCluedByHowTheyAreMade) {
+    struct Case {
+        const char* entry;
+        SuggestionKind kind;
+        const char* text;  // the first suggestion; "" for none of the kind
+    } cases[] = {
+        {"NODULINO", SuggestionKind::Formation, "Piccolo nodulo"},
+        {"CASETTE", SuggestionKind::Formation, "Piccole case"},
+        {"NOTABILITA", SuggestionKind::Formation, "L'essere notabile"},
+        {"LENTAMENTE", SuggestionKind::Formation, "In modo lento"},
+        {"CELEBERRIMA", SuggestionKind::Formation, "Molto celebre"},
+        {"GEOLOGA", SuggestionKind::Formation, "Studiosa di geologia"},
+        {"STENDITOIO", SuggestionKind::Formation, "Serve per stendere"},
+        {"ANNONARIO", SuggestionKind::Formation, "Che riguarda l'annona"},
+        {"RINTERRARE", SuggestionKind::Formation, "Interrare di nuovo"},
+        {"ARENATO", SuggestionKind::Lemma, "Participio di arenare"},
+        {"TRAINANTE", SuggestionKind::Lemma, "Participio presente di trainare"},
+        {"APRILE", SuggestionKind::Lemma, "Il quarto mese"},
+        {"SEIMILAUNO", SuggestionKind::Lemma, "Il numero 6001"},
+        {"MATTINO", SuggestionKind::Formation, ""},
+        {"TEINA", SuggestionKind::Formation, ""},
+    };
+    for (const Case& c : cases) {
+        const std::vector<Suggestion> all = of(c.entry);
+        if (*c.text == '\0') {
+            EXPECT_TRUE(std::none_of(all.begin(), all.end(), [&](const Suggestion& s) { return s.kind == c.kind; }))
+                << c.entry << ": " << (all.empty() ? "" : all.front().text);
+            continue;
+        }
+        ASSERT_FALSE(all.empty()) << c.entry;
+        EXPECT_EQ(all.front(), (Suggestion{c.kind, c.text, ""})) << c.entry << ": " << all.front().text;
+    }
+}
+
 TEST_F(Suggestions, ThesaurusGivesMeaningsInTheEntrysFormAfterTheSettersOwn) {
     auto texts = [](const std::vector<Suggestion>& all, size_t n) {
         std::vector<std::string> out;

@@ -79,6 +79,7 @@ public:
         word("LA", WordKind::Noun, 95);
         word("DALLA", kindBit(WordKind::Noun) | kindBit(WordKind::FunctionWord), 95);  // lends no letters
         word("FONDO", WordKind::Noun, 80, "FONDO");
+        formedWords();
         note("SPEZIA", NoteGroup::Town, "La Spezia");
         note("EMILIA", NoteGroup::Town, "Reggio Emilia");  // only for its multi-word province
     }
@@ -92,6 +93,38 @@ public:
     }
 
 private:
+    // Words made from others, and words that only look made (MATTINO is
+    // more familiar than matto, TEINA's stem is too short).
+    void formedWords() {
+        word("NODULO", WordKind::Noun, 25, "NODULO");
+        word("NODULINO", WordKind::Noun, 10, "NODULINO");
+        word("CASETTE", WordKind::Noun, 10, "CASETTA");
+        word("MATTO", WordKind::Noun, 60, "MATTO");
+        word("MATTINO", WordKind::Noun, 75, "MATTINO");
+        word("TEA", WordKind::Noun, 20, "TEA");
+        word("TEINA", WordKind::Noun, 10, "TEINA");
+        word("NOTABILE", WordKind::Noun, 34, "NOTABILE");
+        word("NOTABILITA", WordKind::OtherWord, 10, "NOTABILITA");
+        word("LENTO", WordKind::Noun, 70, "LENTO");
+        word("LENTAMENTE", WordKind::OtherWord, 50, "LENTAMENTE");
+        word("CELEBRE", WordKind::Noun, 70, "CELEBRE");
+        word("CELEBERRIMA", WordKind::Noun, 10, "CELEBERRIMO");
+        word("GEOLOGIA", WordKind::Noun, 43, "GEOLOGIA");
+        word("GEOLOGA", WordKind::Noun, 20, "GEOLOGO");
+        word("STENDERE", WordKind::Infinitive, 37, "STENDERE");
+        word("STENDITOIO", WordKind::Noun, 10, "STENDITOIO");
+        word("ANNONA", WordKind::Noun, 25, "ANNONA");
+        word("ANNONARIO", WordKind::Noun, 10, "ANNONARIO");
+        word("INTERRARE", WordKind::Infinitive, 10, "INTERRARE");
+        word("RINTERRARE", WordKind::Infinitive, 10, "RINTERRARE");
+        word("ARENARE", WordKind::Infinitive, 10, "ARENARE");
+        word("ARENATO", kindBit(WordKind::Noun) | kindBit(WordKind::PastParticiple), 10, "ARENATO");
+        word("TRAINARE", WordKind::Infinitive, 20, "TRAINARE");
+        word("TRAINANTE", kindBit(WordKind::Noun) | kindBit(WordKind::PresentParticiple), 20, "TRAINANTE");
+        word("APRILE", WordKind::Noun, 97, "APRILE");
+        word("SEIMILAUNO", WordKind::Noun, 10);
+    }
+
     void word(const char* w, WordKind kind, int familiarity, const char* lemma = nullptr) {
         word(w, kindBit(kind), familiarity, lemma);
     }
