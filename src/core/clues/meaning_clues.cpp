@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 
 #include "core/clues/inflection.h"
 #include "core/clues/italian_grammar.h"
@@ -72,9 +73,11 @@ std::optional<NoteGroup> placeGroup(const std::vector<FactNote>& notes) {
 }
 
 // The places a word of a place may come from: CUNEESE from CUNEO,
-// FRANCESE from FRANCIA, TOSCANO from TOSCANA, CAIROTA from CAIRO.
+// FRANCESE from FRANCIA, TOSCANO from TOSCANA, CAIROTA from CAIRO, ERITREO
+// from ERITREA.
 std::vector<std::string> placeCandidates(std::string_view word) {
-    static constexpr std::array<std::string_view, 9> SUFFIXES{"ESE", "ESI", "ANO", "ANA", "ANI", "ANE", "INO", "INA", "OTA"};
+    static constexpr std::array<std::string_view, 11> SUFFIXES{"ESE", "ESI", "ANO", "ANA", "ANI", "ANE",
+                                                               "INO", "INA", "OTA", "EO",  "EA"};
     std::vector<std::string> out;
     for (std::string_view suffix : SUFFIXES) {
         if (word.size() < suffix.size() + 2 || !word.ends_with(suffix)) continue;
@@ -83,6 +86,18 @@ std::vector<std::string> placeCandidates(std::string_view word) {
         out.push_back(std::string(word.substr(0, word.size() - 1)) + "A");
     }
     return out;
+}
+
+// Whether the entry is its one-word meaning cut short (ECC: eccetera, SIG:
+// signore) rather than initials (SMS: messaggio breve di testo, PC: per
+// conoscenza).
+bool shortens(std::string_view entry, std::string_view meaning) {
+    if (entry.empty() || meaning.empty() || meaning.find(' ') != std::string_view::npos ||
+        entry[0] != std::toupper(static_cast<unsigned char>(meaning[0]))) return false;
+    size_t at = 0;
+    for (char c : meaning)
+        if (at < entry.size() && std::toupper(static_cast<unsigned char>(c)) == entry[at]) ++at;
+    return at == entry.size();
 }
 
 constexpr KindSet VERB_FORMS = kindBit(WordKind::PastParticiple) | kindBit(WordKind::PresentParticiple) |
@@ -109,8 +124,12 @@ std::vector<Suggestion> siglaClues(std::string_view entry, const std::vector<Fac
                 clues.add("Simbolo chimico " + ofThe(text, MASCULINE) + text);
                 break;
             case NoteGroup::Abbreviation:
-                clues.add("Abbreviazione di " + text);
-                clues.add(capitalised(text) + " in breve");
+                if (shortens(entry, text)) {
+                    clues.add("Abbreviazione di " + text);
+                    clues.add(capitalised(text) + " in breve");
+                } else {
+                    clues.add(capitalised(text) + ", in sigla");
+                }
                 break;
             default: break;
         }
@@ -124,6 +143,10 @@ std::vector<Suggestion> nameClues(std::string_view entry, const std::vector<Fact
     for (const FactNote& note : notes) {
         const std::string& text = note.text;
         switch (note.group) {
+            case NoteGroup::ElementName:
+                clues.add("Elemento chimico di simbolo " + text);
+                clues.add("Ha per simbolo " + text);
+                break;
             case NoteGroup::Town:
                 if (foldWord(text) != std::string(entry)) clues.add("Comune in provincia " + ofPlace(text));
                 break;

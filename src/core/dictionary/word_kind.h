@@ -71,8 +71,9 @@ enum class NoteGroup : uint8_t {
     LanguageCode,  // text: the language ("inglese")
     Element,       // text: the element ("ferro")
     Abbreviation,  // text: what it abbreviates ("eccetera")
+    ElementName,   // text: the element's symbol ("Fe")
 };
-inline constexpr int NOTE_GROUPS = int(NoteGroup::Abbreviation) + 1;
+inline constexpr int NOTE_GROUPS = int(NoteGroup::ElementName) + 1;
 std::string_view noteGroupKey(NoteGroup group);
 
 }  // namespace quirvo

@@ -30,6 +30,11 @@ void addGroups(const std::vector<GroupEntry>& entries, WordKind kind, FactSheet&
     }
 }
 
+void addNotes(const std::vector<GroupEntry>& entries, FactSheet& sheet) {
+    for (const GroupEntry& e : entries)
+        if (const auto word = letterWord(e.written)) sheet.addNote(*word, e.group, e.note);
+}
+
 void addRanks(const ReadSources& read, FactSheet& sheet) {
     for (size_t i = 0; i < read.subtitles.size(); ++i)
         if (const auto word = letterWord(read.subtitles[i])) sheet.addSubtitleRank(*word, uint32_t(i + 1));
@@ -66,6 +71,7 @@ std::string makeFacts(const FactsSources& in, const WordTable& table, const std:
     addOrphanForms(sheet);
     addGroups(siglaEntries(*read), WordKind::Sigla, sheet);
     addGroups(nameEntries(*read), WordKind::Name, sheet);
+    addNotes(elementNames(*read), sheet);
     relinkFeminineNouns(sheet);
     FactsWriter writer;
     for (const std::string& name : dictionaries) writer.addDictionary(name);

@@ -1,6 +1,7 @@
 #include "core/facts/name_groups.h"
 
 #include <algorithm>
+#include <cctype>
 #include <map>
 #include <unordered_map>
 
@@ -125,9 +126,19 @@ std::vector<GroupEntry> siglaEntries(const ReadSources& s) {
         if (!l.bibliographic.empty()) out.push_back({l.bibliographic, NoteGroup::LanguageCode, name, three});
     }
     for (const auto& [symbol, element] : s.elements)
-        out.push_back({symbol, NoteGroup::Element, element, ELEMENT_FAMILIARITY});
+        if (symbol.size() > 1) out.push_back({symbol, NoteGroup::Element, element, ELEMENT_FAMILIARITY});
     for (const auto& [abbreviation, meaning] : s.abbreviations)
         out.push_back({abbreviation, NoteGroup::Abbreviation, meaning, ABBREVIATION_FAMILIARITY});
+    return out;
+}
+
+std::vector<GroupEntry> elementNames(const ReadSources& s) {
+    std::vector<GroupEntry> out;
+    for (const auto& [symbol, element] : s.elements) {
+        std::string written = symbol;
+        for (size_t i = 1; i < written.size(); ++i) written[i] = char(std::tolower(static_cast<unsigned char>(written[i])));
+        out.push_back({element, NoteGroup::ElementName, written, 0});
+    }
     return out;
 }
 

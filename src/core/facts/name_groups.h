@@ -40,4 +40,8 @@ std::vector<GroupEntry> nameEntries(const ReadSources& sources);
 // has a two-letter one too), element symbols and abbreviations.
 std::vector<GroupEntry> siglaEntries(const ReadSources& sources);
 
+// The elements' names with their symbols as chemistry writes them (cadmio:
+// Cd), one-letter symbols too; notes only, the names are words already.
+std::vector<GroupEntry> elementNames(const ReadSources& sources);
+
 }  // namespace quirvo

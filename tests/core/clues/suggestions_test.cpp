@@ -165,6 +165,7 @@ TEST_F(Suggestions, SigleNamesAndLemmasSayWhatTheWordIs) {
         {"IT", SuggestionKind::Sigla, "Sigla dell'Italia"},
         {"USA", SuggestionKind::Sigla, "Sigla degli Stati Uniti"},
         {"ECC", SuggestionKind::Sigla, "Abbreviazione di eccetera"},
+        {"SMS", SuggestionKind::Sigla, "Messaggio breve di testo, in sigla"},
         {"XL", SuggestionKind::Sigla, "Quaranta romani"},
         {"VIGEVANO", SuggestionKind::Name, "Comune in provincia di Pavia"},
         {"PIEMONTE", SuggestionKind::Name, "Regione con capoluogo Torino"},
@@ -186,6 +187,8 @@ TEST_F(Suggestions, SigleNamesAndLemmasSayWhatTheWordIs) {
         {"ACINETICA", SuggestionKind::Lemma, "Femminile di acinetico"},
         {"CUNEESE", SuggestionKind::Name, "Di Cuneo"},
         {"SIRIANI", SuggestionKind::Name, "Della Siria"},
+        {"ERITREO", SuggestionKind::Name, "Dell'Eritrea"},
+        {"CADMIO", SuggestionKind::Name, "Elemento chimico di simbolo Cd"},
     };
     for (const Case& c : cases) {
         const std::vector<Suggestion> all = of(c.entry);

@@ -43,6 +43,7 @@ TEST(NameGroups, PlacesCountriesAndSigleWithWhatTheyStandFor) {
     s.languages = {{"DE", "DEU", "GER"}, {"", "ACE", ""}};
     s.isoProvinces = {{"PU", "Pesaro e Urbino"}};
     s.abbreviations = {{"ECC", "eccetera"}};
+    s.elements = {{"CD", "cadmio"}, {"V", "vanadio"}};
     s.wikipedia = {"di", "italia", "tedesco"};
     s.subtitles = {"tedesco"};
     const auto names = nameEntries(s);
@@ -66,6 +67,11 @@ TEST(NameGroups, PlacesCountriesAndSigleWithWhatTheyStandFor) {
     EXPECT_EQ(find(sigle, "ACE", NoteGroup::LanguageCode)->note, "");  // no two-letter code: no clue
     EXPECT_EQ(find(sigle, "ACE", NoteGroup::LanguageCode)->familiarity, BARE_CODE3_FAMILIARITY);
     EXPECT_EQ(find(sigle, "ECC", NoteGroup::Abbreviation)->note, "eccetera");
+    EXPECT_EQ(find(sigle, "CD", NoteGroup::Element)->note, "cadmio");
+    EXPECT_EQ(find(sigle, "V", NoteGroup::Element), nullptr);  // one letter is no entry
+    const auto elements = elementNames(s);
+    EXPECT_EQ(find(elements, "cadmio", NoteGroup::ElementName)->note, "Cd");
+    EXPECT_EQ(find(elements, "vanadio", NoteGroup::ElementName)->note, "V");
 }
 
 }  // namespace

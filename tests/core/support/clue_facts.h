@@ -123,6 +123,13 @@ private:
         word("TRAINANTE", kindBit(WordKind::Noun) | kindBit(WordKind::PresentParticiple), 20, "TRAINANTE");
         word("APRILE", WordKind::Noun, 97, "APRILE");
         word("SEIMILAUNO", WordKind::Noun, 10);
+        word("SMS", WordKind::Sigla, 60);
+        note("SMS", NoteGroup::Abbreviation, "messaggio breve di testo");
+        word("CADMIO", WordKind::OtherWord, 25);
+        note("CADMIO", NoteGroup::ElementName, "Cd");
+        word("ERITREA", WordKind::Name, 50);
+        note("ERITREA", NoteGroup::Country, "Asmara");
+        word("ERITREO", WordKind::Noun, 40, "ERITREO");
     }
 
     void word(const char* w, WordKind kind, int familiarity, const char* lemma = nullptr) {
