@@ -30,10 +30,20 @@ bool meaningful(WordKind kind) {
     }
 }
 
+// The sources write some apostrophes curly (Costa d’Avorio); a definition
+// keeps to the straight one the setter types.
+void straighten(std::string& text) {
+    static constexpr std::string_view CURLY = "\u2019";
+    for (size_t at = text.find(CURLY); at != std::string::npos; at = text.find(CURLY, at + 1))
+        text.replace(at, CURLY.size(), "'");
+}
+
 void append(std::vector<Suggestion>& out, std::vector<Suggestion> more) {
-    for (Suggestion& s : more)
+    for (Suggestion& s : more) {
+        straighten(s.text);
         if (std::none_of(out.begin(), out.end(), [&](const Suggestion& o) { return o.text == s.text; }))
             out.push_back(std::move(s));
+    }
 }
 
 std::vector<Suggestion> archived(DefinitionArchive* archive, const std::string& word) {

@@ -166,6 +166,7 @@ TEST_F(Suggestions, SigleNamesAndLemmasSayWhatTheWordIs) {
         {"USA", SuggestionKind::Sigla, "Sigla degli Stati Uniti"},
         {"ECC", SuggestionKind::Sigla, "Abbreviazione di eccetera"},
         {"SMS", SuggestionKind::Sigla, "Messaggio breve di testo, in sigla"},
+        {"CIV", SuggestionKind::Sigla, "Sigla della Costa d'Avorio"},
         {"XL", SuggestionKind::Sigla, "Quaranta romani"},
         {"VIGEVANO", SuggestionKind::Name, "Comune in provincia di Pavia"},
         {"PIEMONTE", SuggestionKind::Name, "Regione con capoluogo Torino"},

@@ -123,6 +123,8 @@ private:
         word("TRAINANTE", kindBit(WordKind::Noun) | kindBit(WordKind::PresentParticiple), 20, "TRAINANTE");
         word("APRILE", WordKind::Noun, 97, "APRILE");
         word("SEIMILAUNO", WordKind::Noun, 10);
+        word("CIV", WordKind::Sigla, 30);
+        note("CIV", NoteGroup::CountryCode, "Costa d\u2019Avorio");
         word("SMS", WordKind::Sigla, 60);
         note("SMS", NoteGroup::Abbreviation, "messaggio breve di testo");
         word("CADMIO", WordKind::OtherWord, 25);
