@@ -58,7 +58,8 @@ public:
     bool is(WordKind kind) const { return hasKind(fact_.kinds, kind); }
     void add(std::string_view lead, const std::string& base, std::string_view tail = "") {
         if (base.empty()) return;
-        out_.push_back({SuggestionKind::Formation, capitalised(std::string(lead) + written_.word(base) + std::string(tail)), {}});
+        const std::string text = std::string(lead) + written_.word(base) + std::string(tail);
+        out_.push_back({SuggestionKind::Formation, capitalised(text), {}});
     }
     std::string_view entry() const { return entry_; }
     std::string article(const std::string& base, NounForm form) const {
@@ -81,7 +82,8 @@ void diminutive(Formation& f) {
         if (stem.size() < MIN_STEM) return;  // TEINA is no small tea
         std::string found;
         for (std::string_view ending : e.bases)
-            if (found.empty() && !ending.empty()) found = f.base({stem + std::string(ending)}, WordKind::Noun, e.plural);
+            if (found.empty() && !ending.empty())
+                found = f.base({stem + std::string(ending)}, WordKind::Noun, e.plural);
         f.add(e.lead, found);
         return;
     }

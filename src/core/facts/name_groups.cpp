@@ -136,7 +136,8 @@ std::vector<GroupEntry> elementNames(const ReadSources& s) {
     std::vector<GroupEntry> out;
     for (const auto& [symbol, element] : s.elements) {
         std::string written = symbol;
-        for (size_t i = 1; i < written.size(); ++i) written[i] = char(std::tolower(static_cast<unsigned char>(written[i])));
+        for (size_t i = 1; i < written.size(); ++i)
+            written[i] = char(std::tolower(static_cast<unsigned char>(written[i])));
         out.push_back({element, NoteGroup::ElementName, written, 0});
     }
     return out;
