@@ -23,6 +23,7 @@
 #include "core/grid/cell_codes.h"
 #include "core/tools/hunspell_mythes_services.h"
 #include "core/tools/mythes_thesaurus.h"
+#include "bench_times.h"
 #include "crossing_reference.h"
 
 namespace {
@@ -136,17 +137,8 @@ void prepare(const std::string& folder) {
     fixture->filled15 = filled.grid;
 }
 
-std::map<std::string, double> cpuTimes;
-
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration)
-                cpuTimes[run.run_name.str()] = run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
+bench::TimesReporter reporter;
+std::map<std::string, double>& cpuTimes = reporter.cpu;
 
 void registerAll() {
     benchmark::RegisterBenchmark("cross/26_letters", [](benchmark::State& state) {
@@ -246,18 +238,12 @@ void printRatios() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string folder = "build/programma";
     std::vector<char*> rest;
-    for (int i = 0; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg.rfind("--dir=", 0) == 0) folder = arg.substr(6);
-        else rest.push_back(argv[i]);
-    }
+    const std::string folder = bench::takeFolderOption(argc, argv, rest);
     int restCount = int(rest.size());
     benchmark::Initialize(&restCount, rest.data());
     prepare(folder);
     registerAll();
-    RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     printRatios();
     printCoverage();

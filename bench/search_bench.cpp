@@ -28,6 +28,7 @@
 #include "core/dictionary/search_index.h"
 #include "core/dictionary/slot_search.h"
 #include "core/presenting/result_lines.h"
+#include "bench_times.h"
 
 extern char** environ;
 
@@ -132,26 +133,11 @@ std::vector<SlotCase> slotCases() {
     };
 }
 
-// Seconds per iteration by benchmark name: the process's own CPU time (the
-// engine against the plain scan) and wall time (against grep, which runs in
-// a child process).
-std::map<std::string, double> cpuTimes, realTimes;
-
-// Keeps each benchmark's time per iteration; with repetitions, the median.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-            if (!median && (run.run_type != Run::RT_Iteration || run.repetitions > 1)) continue;
-            const std::string name = run.run_name.str();
-            const double perSecond = benchmark::GetTimeUnitMultiplier(run.time_unit);
-            cpuTimes[name] = run.GetAdjustedCPUTime() / perSecond;
-            realTimes[name] = run.GetAdjustedRealTime() / perSecond;
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
+// The engine against the plain scan by CPU time, against grep (a child
+// process) by wall time.
+bench::TimesReporter reporter;
+std::map<std::string, double>& cpuTimes = reporter.cpu;
+std::map<std::string, double>& realTimes = reporter.real;
 
 void registerSlotCase(const SlotCase& c, bool estesa) {
     const std::string base = std::string(estesa ? "estesa/" : "slot/") + c.name;
@@ -250,13 +236,8 @@ void printRatios() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string folder = "build/programma";
     std::vector<char*> rest;
-    for (int i = 0; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg.rfind("--dir=", 0) == 0) folder = arg.substr(6);
-        else rest.push_back(argv[i]);
-    }
+    const std::string folder = bench::takeFolderOption(argc, argv, rest);
     int restCount = static_cast<int>(rest.size());
     benchmark::Initialize(&restCount, rest.data());
     prepare(folder);
@@ -264,7 +245,6 @@ int main(int argc, char** argv) {
     for (const SlotCase& c : slotCases()) registerSlotCase(c, true);
     registerCrossing();
     registerLoading();
-    RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     printRatios();
     fs::remove_all(fixture->tempDir);
