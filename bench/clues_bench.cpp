@@ -25,6 +25,7 @@
 #include "core/tools/mythes_thesaurus.h"
 #include "bench_times.h"
 #include "crossing_reference.h"
+#include "default_lexicon.h"
 
 namespace {
 
@@ -34,9 +35,7 @@ namespace fs = std::filesystem;
 constexpr int ARCHIVED = 100000;
 
 struct Fixture {
-    std::unique_ptr<const Lexicon> lexicon;
-    DictMask active = 0;
-    std::shared_ptr<const WordRules> rules;
+    const bench::DefaultLexicon* base = nullptr;
     WrittenForms written;
     std::unique_ptr<MythesThesaurus> thesaurus;
     std::unique_ptr<LetterPlayIndex> index;
@@ -48,7 +47,7 @@ struct Fixture {
     Grid filled15;
 
     ClueSources sources(bool withArchive) const {
-        return {lexicon->facts(), index.get(), &written, thesaurus.get(), withArchive ? archive.get() : nullptr};
+        return {base->lexicon.facts(), index.get(), &written, thesaurus.get(), withArchive ? archive.get() : nullptr};
     }
 };
 Fixture* fixture = nullptr;
@@ -70,16 +69,16 @@ Grid gridOf(const std::string& name) {
 // A fill under the editor's rules when there are facts, as the window makes it.
 FillResult fillOf(const Grid& grid, uint64_t seed) {
     FillOptions options;
-    options.active = fixture->active;
+    options.active = fixture->base->active;
     options.seconds = 60;
     options.seed = seed;
-    options.rules = fixture->rules;
-    return fill(fixture->lexicon->words(), grid, options);
+    options.rules = fixture->base->rules;
+    return fill(fixture->base->table, grid, options);
 }
 
 // 100,000 definitions of words of the lexicon, each text a few other words.
 void fillArchive() {
-    const WordTable& table = fixture->lexicon->words();
+    const WordTable& table = fixture->base->table;
     std::mt19937 random(7);
     std::vector<ArchivedDefinition> batch;
     for (int i = 0; i < ARCHIVED; ++i) {
@@ -103,25 +102,15 @@ void fillArchive() {
 
 void prepare(const std::string& folder) {
     fixture = new Fixture;
-    DictionarySet dicts;
-    Progress progress;
-    const LoadReport report = loadDictionaries(folder, dicts, progress);
-    if (report.fatal) {
-        std::fprintf(stderr, "clues_bench: %s: %s\n", folder.c_str(), report.fatalMessage.c_str());
-        std::exit(1);
-    }
-    const FactsLoad facts = loadFacts(folder);
-    if (!facts.file) std::printf("%s\n(letter play, sigle, names and lemmas need the facts)\n", facts.warning.c_str());
-    fixture->lexicon = std::make_unique<const Lexicon>(std::move(dicts), facts.file);
-    fixture->active = activeMask(fixture->lexicon->dictionaries());
-    if (const WordFacts* f = fixture->lexicon->facts())
-        fixture->rules = std::make_shared<const WordRules>(*f, EditorRules{true, FAMILIARITY_ALL, {}});
+    fixture->base = bench::loadDefaultLexicon("clues_bench", folder, FAMILIARITY_ALL);
+    const WordFacts* facts = fixture->base->lexicon.facts();
+    if (!facts) std::printf("(letter play, sigle, names and lemmas need the facts)\n");
     fixture->written = WrittenForms(fileText(ITALIAN_WORD_LIST));
     const LanguageDataPaths paths;
     fixture->thesaurus = MythesThesaurus::open(paths.indexFile(), paths.dataFile(), nullptr);
     const auto started = std::chrono::steady_clock::now();
-    fixture->index = fixture->lexicon->facts() ? std::make_unique<LetterPlayIndex>(*fixture->lexicon->facts(), fixture->written)
-                                               : std::make_unique<LetterPlayIndex>();
+    fixture->index = facts ? std::make_unique<LetterPlayIndex>(*facts, fixture->written)
+                           : std::make_unique<LetterPlayIndex>();
     std::printf("letter-play index: %zu sources in %.0f ms\n", fixture->index->sourceCount(),
                 std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count());
 
@@ -142,7 +131,7 @@ std::map<std::string, double>& cpuTimes = reporter.cpu;
 
 void registerAll() {
     benchmark::RegisterBenchmark("cross/26_letters", [](benchmark::State& state) {
-        for (auto _ : state) benchmark::DoNotOptimize(bench::crossingTrial26(*fixture->lexicon, fixture->active));
+        for (auto _ : state) benchmark::DoNotOptimize(bench::crossingTrial26(fixture->base->lexicon, fixture->base->active));
     })->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("suggest/filled_15x15", [](benchmark::State& state) {
         size_t suggestions = 0, slots = 0;
@@ -206,7 +195,7 @@ void printCoverage() {
                 if (!played) twosBare.push_back(s.word);
             }
         }
-    std::printf("\ncoverage over %d fills%s:\n", grids, fixture->rules ? " under the editor's rules" : "");
+    std::printf("\ncoverage over %d fills%s:\n", grids, fixture->base->rules ? " under the editor's rules" : "");
     std::printf("  two-letter entries with letter play or a sigla: %d of %d (%.1f%%)", twosCovered, twos,
                 twos ? 100.0 * twosCovered / twos : 0.0);
     for (const std::string& w : twosBare) std::printf(" %s", w.c_str());
