@@ -46,7 +46,7 @@ constexpr NounForm MASCULINE{false, false}, FEMININE{true, false}, MASCULINE_PLU
     FEMININE_PLURAL{true, true};
 
 // Countries whose article the ending does not tell.
-const std::array<Named, 45> COUNTRIES{{
+const auto COUNTRIES = std::to_array<Named>({
     {"Andorra", {}},          {"Antigua e Barbuda", {}}, {"Bahamas", FEMININE_PLURAL},
     {"Bahrein", {}},          {"Barbados", {}},          {"Botswana", MASCULINE},  {"Burkina Faso", MASCULINE},
     {"Canada", MASCULINE},    {"Capo Verde", {}},        {"Cipro", {}},
@@ -62,7 +62,18 @@ const std::array<Named, 45> COUNTRIES{{
     {"San Marino", {}},       {"Santa Lucia", {}},       {"Seychelles", FEMININE_PLURAL},
     {"Singapore", {}},        {"Timor Est", {}},         {"Taiwan", {}},
     {"Tonga", {}},            {"Tuvalu", {}},
-}};
+    // Territories and the masculine names in -a.
+    {"Anguilla", {}},         {"Aruba", {}},             {"Bermuda", FEMININE_PLURAL},
+    {"Ceuta e Melilla", {}},  {"Città del Vaticano", FEMININE}, {"Curaçao", {}},
+    {"Diego Garcia", {}},     {"El Salvador", {}},       {"Gambia", MASCULINE},
+    {"Gibilterra", {}},       {"Guam", {}},              {"Guernsey", {}},
+    {"Jersey", {}},           {"Mayotte", {}},           {"Montserrat", {}},
+    {"Niue", {}},             {"Portorico", {}},         {"RAS di Hong Kong", FEMININE},
+    {"RAS di Macao", FEMININE}, {"Riunione", FEMININE},  {"Samoa americane", FEMININE_PLURAL},
+    {"Sant’Elena", {}},       {"Sudafrica", MASCULINE},  {"Svalbard e Jan Mayen", {}},
+    {"Tokelau", {}},          {"Trinidad e Tobago", {}}, {"Tristan da Cunha", {}},
+    {"Venezuela", MASCULINE}, {"Wallis e Futuna", {}},   {"Zambia", MASCULINE},
+});
 
 std::string_view firstWord(std::string_view text) { return text.substr(0, text.find_first_of(" -'")); }
 
@@ -95,8 +106,10 @@ std::optional<NounForm> countryForm(std::string_view country) {
     for (const Named& n : COUNTRIES)
         if (n.name == country) return n.form;
     const std::string_view head = firstWord(country);
-    if (head == "Isole") return FEMININE_PLURAL;
-    if (head == "Stati" || head == "Paesi" || head == "Emirati") return MASCULINE_PLURAL;
+    if (head == "Saint" || head == "Sint" || head == "São") return std::nullopt;
+    if (head == "Isole" || head == "Terre" || head == "Nazioni" || head == "Altre") return FEMININE_PLURAL;
+    if (head == "Stati" || head == "Paesi" || head == "Emirati" || head == "Territori" || head == "Caraibi")
+        return MASCULINE_PLURAL;
     return head.ends_with('a') ? FEMININE : MASCULINE;
 }
 

@@ -44,6 +44,8 @@ TEST(ItalianGrammar, FormsOfTagsCountriesAndRegions) {
         {"Francia", F},     {"Brasile", M}, {"Perù", M},     {"Canada", M},       {"Cuba", std::nullopt},
         {"Israele", std::nullopt}, {"Stati Uniti", MP}, {"Stati Uniti d'America", MP}, {"Filippine", FP},
         {"Costa d'Avorio", F}, {"Regno Unito", M}, {"Isole Salomone", FP},
+        {"Gibilterra", std::nullopt}, {"Saint-Barthélemy", std::nullopt}, {"Sint Maarten", std::nullopt},
+        {"Venezuela", M}, {"Zambia", M}, {"Riunione", F}, {"Territori palestinesi", MP}, {"Bermuda", FP},
     };
     for (const auto& [name, form] : countries) EXPECT_EQ(countryForm(name), form) << name;
 
