@@ -118,7 +118,6 @@ std::vector<Suggestion> siglaClues(std::string_view entry, const std::vector<Fac
                 clues.add("Sigla " + ofCountry(text));
                 clues.add("Sigla internazionale " + ofCountry(text));
                 break;
-            case NoteGroup::LanguageCode: clues.add("Sigla " + ofThe(text, MASCULINE) + text); break;
             case NoteGroup::Element:
                 clues.add("Simbolo " + ofThe(text, MASCULINE) + text);
                 clues.add("Simbolo chimico " + ofThe(text, MASCULINE) + text);
@@ -135,6 +134,9 @@ std::vector<Suggestion> siglaClues(std::string_view entry, const std::vector<Fac
         }
     }
     addRoman(clues, entry);
+    // The language codes come last: few setters would clue III by Sichuan Yi.
+    for (const FactNote& note : notes)
+        if (note.group == NoteGroup::LanguageCode) clues.add("Sigla " + ofThe(note.text, MASCULINE) + note.text);
     return clues.take();
 }
 

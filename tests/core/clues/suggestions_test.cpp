@@ -168,6 +168,7 @@ TEST_F(Suggestions, SigleNamesAndLemmasSayWhatTheWordIs) {
         {"SMS", SuggestionKind::Sigla, "Messaggio breve di testo, in sigla"},
         {"CIV", SuggestionKind::Sigla, "Sigla della Costa d'Avorio"},
         {"XL", SuggestionKind::Sigla, "Quaranta romani"},
+        {"III", SuggestionKind::Sigla, "Tre romani"},  // before the code of Sichuan Yi
         {"VIGEVANO", SuggestionKind::Name, "Comune in provincia di Pavia"},
         {"PIEMONTE", SuggestionKind::Name, "Regione con capoluogo Torino"},
         {"MARIA", SuggestionKind::Name, "Nome femminile"},

@@ -123,6 +123,8 @@ private:
         word("TRAINANTE", kindBit(WordKind::Noun) | kindBit(WordKind::PresentParticiple), 20, "TRAINANTE");
         word("APRILE", WordKind::Noun, 97, "APRILE");
         word("SEIMILAUNO", WordKind::Noun, 10);
+        word("III", WordKind::Roman, 40);
+        note("III", NoteGroup::LanguageCode, "sichuan yi");
         word("CIV", WordKind::Sigla, 30);
         note("CIV", NoteGroup::CountryCode, "Costa d\u2019Avorio");
         word("SMS", WordKind::Sigla, 60);
