@@ -1,6 +1,7 @@
 // Any bytes as the ISTAT scripts (city.js, province.js and region.js, split
-// at NUL bytes), as CLDR locale XML and as iso-codes JSON: read or refused,
-// and whatever is read names every town's province and region.
+// at NUL bytes), as CLDR XML (the whole, then its first part after it) and
+// as iso-codes JSON: read or refused, and whatever is read names every
+// town's province and region.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -25,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 std::find(r.begin(), r.end(), town.region) == r.end())
                 std::abort();
         }
-    (void)quirvo::readCldrNames(bytes);
+    (void)quirvo::readCldrNames({bytes, city});
     (void)quirvo::readIsoCountries(bytes);
     (void)quirvo::readIsoLanguages(bytes);
     (void)quirvo::readIsoProvinces(bytes);

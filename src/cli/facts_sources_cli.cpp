@@ -16,8 +16,9 @@ const char SOURCE_OPTIONS_HELP[] = R"(Sources:
                   (default /usr/share/hunspell/it_IT.dic and .aff)
   --word-list F   the Italian word list (default /usr/share/dict/italian)
   --iso-codes DIR iso-codes JSON files (default /usr/share/iso-codes/json)
-  --cldr FILE     CLDR Italian locale data
-                  (default /usr/share/unicode/cldr/common/main/it.xml)
+  --cldr DIR      the Unicode CLDR data: main/it.xml, subdivisions/it.xml and
+                  supplemental/supplementalData.xml under it
+                  (default /usr/share/unicode/cldr/common)
 )";
 
 bool parseSourcePaths(const std::string& verb, std::vector<std::string>& args, SourcePaths& paths) {
@@ -72,7 +73,9 @@ bool readSourceFiles(const SourcePaths& p, FactsSources& s) {
         {p.isoCodes + "/iso_3166-1.json", &s.iso3166_1},
         {p.isoCodes + "/iso_3166-2.json", &s.iso3166_2},
         {p.isoCodes + "/iso_639-2.json", &s.iso639_2},
-        {p.cldr, &s.cldrItalian},
+        {p.cldr + "/main/it.xml", &s.cldrItalian},
+        {p.cldr + "/subdivisions/it.xml", &s.cldrSubdivisions},
+        {p.cldr + "/supplemental/supplementalData.xml", &s.cldrSupplemental},
         {p.data + "/parole_grammaticali.txt", &s.functionWords},
         {p.data + "/verbi_ausiliari.txt", &s.auxiliaries},
         {p.data + "/capitali.txt", &s.capitals},

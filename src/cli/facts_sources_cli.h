@@ -17,7 +17,7 @@ struct SourcePaths {
     std::string hunspellAff = "/usr/share/hunspell/it_IT.aff";
     std::string wordList = "/usr/share/dict/italian";
     std::string isoCodes = "/usr/share/iso-codes/json";
-    std::string cldr = "/usr/share/unicode/cldr/common/main/it.xml";
+    std::string cldr = "/usr/share/unicode/cldr/common";
 };
 
 // The options' help text, for the verbs' --help.

@@ -11,6 +11,7 @@
 #include "core/clues/meaning_clues.h"
 #include "core/clues/thesaurus_clues.h"
 #include "core/clues/word_formation.h"
+#include "core/clues/world_clues.h"
 
 namespace quirvo {
 
@@ -106,6 +107,7 @@ std::vector<Suggestion> suggestDefinitions(const ClueSources& sources, const Gri
     if (meaningful(kind)) append(out, std::move(thesaurus.strong));
     append(out, siglaClues(word, notes));
     append(out, nameClues(word, notes));
+    append(out, worldClues(notes));
     if (facts) append(out, placeClues(word, *facts, written));
     // A word of grammar is surer by its lemma ("Femminile di nessuno") than
     // by the thesaurus, whose senses of such words stray ("Qualche").

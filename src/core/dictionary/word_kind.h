@@ -72,8 +72,13 @@ enum class NoteGroup : uint8_t {
     Element,       // text: the element ("ferro")
     Abbreviation,  // text: what it abbreviates ("eccetera")
     ElementName,   // text: the element's symbol ("Fe")
+    Currency,        // text: the currency's name ("real brasiliano")
+    CurrencyPlural,  // text: the currency's name in the singular ("dollaro statunitense")
+    FormerCurrency,  // text: the name of a currency no country uses now ("marco tedesco")
+    LanguageName,    // text: the country where most people speak it ("India")
+    Subdivision,     // text: the code of its country ("US", "CH")
 };
-inline constexpr int NOTE_GROUPS = int(NoteGroup::ElementName) + 1;
+inline constexpr int NOTE_GROUPS = int(NoteGroup::Subdivision) + 1;
 std::string_view noteGroupKey(NoteGroup group);
 
 }  // namespace quirvo

@@ -55,7 +55,7 @@ std::optional<ReadSources> readSources(const FactsSources& in, std::string& erro
     const auto first = readStringArray(in.firstNames);
     const auto last = readStringArray(in.lastNames);
     const auto places = readItalianPlaces(in.cityJs, in.provinceJs, in.regionJs);
-    const auto cldr = readCldrNames(in.cldrItalian);
+    const auto cldr = readCldrNames({in.cldrItalian, in.cldrSubdivisions, in.cldrSupplemental});
     const auto countries = readIsoCountries(in.iso3166_1);
     const auto languages = readIsoLanguages(in.iso639_2);
     const auto provinces = readIsoProvinces(in.iso3166_2);
@@ -65,7 +65,7 @@ std::optional<ReadSources> readSources(const FactsSources& in, std::string& erro
         (!wikipedia && failed(error, "the Wikipedia frequency list")) ||
         (!first && failed(error, "the first names")) || (!last && failed(error, "the surnames")) ||
         (!places && failed(error, "the ISTAT towns, provinces and regions")) ||
-        (!cldr && failed(error, "the CLDR Italian names")) ||
+        (!cldr && failed(error, "the CLDR Italian names and supplemental data")) ||
         (!countries && failed(error, "the ISO 3166-1 countries")) ||
         (!languages && failed(error, "the ISO 639-2 languages")) ||
         (!provinces && failed(error, "the ISO 3166-2 subdivisions")) ||

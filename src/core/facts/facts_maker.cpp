@@ -7,6 +7,7 @@
 #include "core/facts/morphit_facts.h"
 #include "core/facts/name_groups.h"
 #include "core/facts/orphan_forms.h"
+#include "core/facts/world_names.h"
 
 namespace quirvo {
 
@@ -72,6 +73,7 @@ std::string makeFacts(const FactsSources& in, const WordTable& table, const std:
     addGroups(siglaEntries(*read), WordKind::Sigla, sheet);
     addGroups(nameEntries(*read), WordKind::Name, sheet);
     addNotes(elementNames(*read), sheet);
+    addNotes(worldNames(*read), sheet);
     relinkFeminineNouns(sheet);
     FactsWriter writer;
     for (const std::string& name : dictionaries) writer.addDictionary(name);

@@ -1,4 +1,5 @@
 #include "core/facts/name_groups.h"
+#include "core/facts/world_names.h"
 
 #include <gtest/gtest.h>
 
@@ -72,6 +73,27 @@ TEST(NameGroups, PlacesCountriesAndSigleWithWhatTheyStandFor) {
     const auto elements = elementNames(s);
     EXPECT_EQ(find(elements, "cadmio", NoteGroup::ElementName)->note, "Cd");
     EXPECT_EQ(find(elements, "vanadio", NoteGroup::ElementName)->note, "V");
+}
+
+TEST(NameGroups, CurrenciesLanguagesAndSubdivisionsOfTheWorld) {
+    ReadSources s;
+    s.cldr.territories = {{"IN", "India"}};
+    s.cldr.languages = {{"ta", "tamil"}, {"en", "inglese"}, {"gsw", "tedesco svizzero"}};
+    s.cldr.languageHomes = {{"ta", "IN"}, {"gsw", "CH"}};
+    s.cldr.currencies = {{"CAD", {"dollaro canadese", "dollari canadesi", 38}},
+                         {"DEM", {"marco tedesco", "marchi tedeschi", 0}},
+                         {"EUR", {"euro", "euro", 300}},
+                         {"USD", {"dollaro statunitense", "dollari statunitensi", 330}}};
+    s.cldr.subdivisions = {{"usia", "Iowa"}, {"usdc", "Distretto di Columbia"}, {"chur", "Canton Uri"},
+                           {"frbre", "Bretagna"}};
+    std::vector<std::string> notes;
+    for (const GroupEntry& e : worldNames(s))
+        notes.push_back(e.written + " " + std::string(noteGroupKey(e.group)) + " " + e.note);
+    EXPECT_EQ(notes, (std::vector<std::string>{
+                         "dollaro currency dollaro statunitense", "dollari currency_plural dollaro statunitense",
+                         "dollaro currency dollaro canadese", "dollari currency_plural dollaro canadese",
+                         "marco former_currency marco tedesco", "tamil language_name India",
+                         "Uri subdivision CH", "Iowa subdivision US"}));
 }
 
 }  // namespace

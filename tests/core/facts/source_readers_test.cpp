@@ -67,18 +67,42 @@ TEST(SourceReaders, ItalianPlacesFromTheScriptsText) {
     EXPECT_FALSE(readItalianPlaces(CITY_JS, PROVINCE_JS, ""));
 }
 
-TEST(SourceReaders, CldrNamesWithoutAlternatives) {
-    const auto names = readCldrNames(R"(<?xml version="1.0" encoding="UTF-8" ?>
+TEST(SourceReaders, CldrNamesWithoutAlternativesAndWhatTheSupplementTells) {
+    const auto names = readCldrNames({R"(<?xml version="1.0" encoding="UTF-8" ?>
 <!DOCTYPE ldml SYSTEM "../../common/dtd/ldml.dtd">
 <ldml><identity><language type="it"/></identity><localeDisplayNames>
-<languages><language type="en">inglese</language><language type="en" alt="short">ingl.</language></languages>
+<languages><language type="en">inglese</language><language type="en" alt="short">ingl.</language>
+<language type="ta">tamil</language></languages>
 <territories><territory type="US">Stati Uniti</territory><territory type="US" alt="short">USA</territory>
-<territory type="CI">Costa d’Avorio</territory></territories></localeDisplayNames></ldml>)");
+<territory type="CI">Costa d’Avorio</territory></territories></localeDisplayNames>
+<numbers><currencies><currency type="BRL"><displayName>real brasiliano</displayName>
+<displayName count="one">real brasiliano</displayName><displayName count="other">real brasiliani</displayName>
+<symbol>R$</symbol></currency><currency type="DEM"><displayName>marco tedesco</displayName></currency>
+</currencies></numbers></ldml>)",
+                                      R"(<ldml><localeDisplayNames><subdivisions>
+<subdivision type="usia" draft="contributed">Iowa</subdivision></subdivisions></localeDisplayNames></ldml>)",
+                                      R"(<supplementalData><currencyData><fractions><info iso4217="BRL" digits="2"/>
+</fractions><region iso3166="BR"><currency iso4217="BRL" from="1994-07-01"/>
+<currency iso4217="BRR" from="1993-08-01" to="1994-07-01"/></region>
+<region iso3166="DE"><currency iso4217="EUR" from="2002-01-01"/><currency iso4217="DEM" to="2002-02-28"/></region>
+</currencyData><territoryInfo><territory type="BR" population="200">
+<languagePopulation type="pt" populationPercent="98"/></territory>
+<territory type="IN" population="1000"><languagePopulation type="ta" populationPercent="6"/></territory>
+<territory type="LK" population="20"><languagePopulation type="ta" populationPercent="18"/></territory>
+</territoryInfo></supplementalData>)"});
     ASSERT_TRUE(names);
-    EXPECT_EQ(names->languages, (std::map<std::string, std::string>{{"en", "inglese"}}));
+    EXPECT_EQ(names->languages, (std::map<std::string, std::string>{{"en", "inglese"}, {"ta", "tamil"}}));
     EXPECT_EQ(names->territories.at("US"), "Stati Uniti");
     EXPECT_EQ(names->territories.at("CI"), "Costa d’Avorio");
-    EXPECT_FALSE(readCldrNames("<ldml><territories>"));
+    EXPECT_EQ(names->subdivisions.at("usia"), "Iowa");
+    EXPECT_EQ(names->currencies.at("BRL").name, "real brasiliano");
+    EXPECT_EQ(names->currencies.at("BRL").plural, "real brasiliani");
+    EXPECT_EQ(names->currencies.at("BRL").users, 201);  // one for being in use, and Brazil
+    EXPECT_EQ(names->currencies.at("DEM").users, 0);
+    EXPECT_EQ(names->languageHomes.at("ta"), "IN");  // 60 speakers there, 3.6 in Sri Lanka
+    EXPECT_FALSE(names->languageHomes.contains("en"));
+    EXPECT_FALSE(readCldrNames({"<ldml><territories>"}));
+    EXPECT_FALSE(readCldrNames({"<ldml/>", "<supplementalData>"}));
 }
 
 TEST(SourceReaders, IsoCodesAndCommittedLists) {
