@@ -103,36 +103,43 @@ bool shortens(std::string_view entry, std::string_view meaning) {
 constexpr KindSet VERB_FORMS = kindBit(WordKind::PastParticiple) | kindBit(WordKind::PresentParticiple) |
                                kindBit(WordKind::Gerund) | kindBit(WordKind::FiniteVerb);
 
+void addSigla(Clues& clues, std::string_view entry, const FactNote& note) {
+    const std::string& text = note.text;
+    switch (note.group) {
+        case NoteGroup::ProvinceCode:
+            clues.add("Sigla " + ofPlace(text));
+            clues.add("Targa " + ofPlace(text));
+            break;
+        case NoteGroup::CountryCode:
+            clues.add("Sigla " + ofCountry(text));
+            clues.add("Sigla internazionale " + ofCountry(text));
+            break;
+        case NoteGroup::Element:
+            clues.add("Simbolo " + ofThe(text, MASCULINE) + text);
+            clues.add("Simbolo chimico " + ofThe(text, MASCULINE) + text);
+            break;
+        case NoteGroup::Abbreviation:
+            if (shortens(entry, text)) {
+                clues.add("Abbreviazione di " + text);
+                clues.add(capitalised(text) + " in breve");
+            } else {
+                clues.add(capitalised(text) + ", in sigla");
+            }
+            break;
+        default: break;
+    }
+}
+
 }  // namespace
 
 std::vector<Suggestion> siglaClues(std::string_view entry, const std::vector<FactNote>& notes) {
     Clues clues(SuggestionKind::Sigla);
-    for (const FactNote& note : notes) {
-        const std::string& text = note.text;
-        switch (note.group) {
-            case NoteGroup::ProvinceCode:
-                clues.add("Sigla " + ofPlace(text));
-                clues.add("Targa " + ofPlace(text));
-                break;
-            case NoteGroup::CountryCode:
-                clues.add("Sigla " + ofCountry(text));
-                clues.add("Sigla internazionale " + ofCountry(text));
-                break;
-            case NoteGroup::Element:
-                clues.add("Simbolo " + ofThe(text, MASCULINE) + text);
-                clues.add("Simbolo chimico " + ofThe(text, MASCULINE) + text);
-                break;
-            case NoteGroup::Abbreviation:
-                if (shortens(entry, text)) {
-                    clues.add("Abbreviazione di " + text);
-                    clues.add(capitalised(text) + " in breve");
-                } else {
-                    clues.add(capitalised(text) + ", in sigla");
-                }
-                break;
-            default: break;
-        }
-    }
+    // What an abbreviation stands for is what readers know it by: KM is
+    // the kilometre before it is the Comoros.
+    for (const FactNote& note : notes)
+        if (note.group == NoteGroup::Abbreviation) addSigla(clues, entry, note);
+    for (const FactNote& note : notes)
+        if (note.group != NoteGroup::Abbreviation) addSigla(clues, entry, note);
     addRoman(clues, entry);
     // The language codes come last: few setters would clue III by Sichuan Yi.
     for (const FactNote& note : notes)

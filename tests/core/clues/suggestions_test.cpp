@@ -173,6 +173,8 @@ TEST_F(Suggestions, SigleNamesAndLemmasSayWhatTheWordIs) {
         {"USA", SuggestionKind::Sigla, "Sigla degli Stati Uniti"},
         {"ECC", SuggestionKind::Sigla, "Abbreviazione di eccetera"},
         {"SMS", SuggestionKind::Sigla, "Messaggio breve di testo, in sigla"},
+        {"KM", SuggestionKind::Sigla, "Chilometro, in sigla"},  // before the code of the Comoros
+        {"REAL", SuggestionKind::Name, "Moneta brasiliana"},
         {"CIV", SuggestionKind::Sigla, "Sigla della Costa d'Avorio"},
         {"XL", SuggestionKind::Sigla, "Quaranta romani"},
         {"III", SuggestionKind::Sigla, "Tre romani"},  // before the code of Sichuan Yi

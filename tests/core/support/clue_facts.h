@@ -129,6 +129,11 @@ private:
         note("CIV", NoteGroup::CountryCode, "Costa d\u2019Avorio");
         word("SMS", WordKind::Sigla, 60);
         note("SMS", NoteGroup::Abbreviation, "messaggio breve di testo");
+        word("KM", WordKind::Sigla, 50);
+        note("KM", NoteGroup::CountryCode, "Comore");
+        note("KM", NoteGroup::Abbreviation, "chilometro");
+        word("REAL", WordKind::Noun, 61, "REAL");
+        note("REAL", NoteGroup::Currency, "real brasiliano");
         word("CADMIO", WordKind::OtherWord, 25);
         note("CADMIO", NoteGroup::ElementName, "Cd");
         word("ERITREA", WordKind::Name, 50);
