@@ -102,6 +102,10 @@ private:
             if (hasKind(kindsOf(base + "E"), WordKind::Infinitive)) lemma = base + "E";
             else if (hasKind(kindsOf(base + "RE"), WordKind::Infinitive)) lemma = base + "RE";
             else if (kindsOf(base) & VERBAL) lemma = std::string(sheet_.lemma(sheet_.at(base)));
+            else if (const std::string finite = base + "O"; word.ends_with("NSI") &&
+                                                            hasKind(kindsOf(finite), WordKind::FiniteVerb))
+                // The old notices' AFFITTANSI and VEDANSI: "si affittano", "si vedano".
+                lemma = std::string(sheet_.lemma(sheet_.at(finite)));
             if (!lemma) continue;
             sheet_.addKind(word, WordKind::VerbWithPronouns, *lemma, FactSource::Grammar);
             return true;

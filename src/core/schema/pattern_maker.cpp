@@ -77,7 +77,9 @@ std::optional<Grid> schemaBase(const Grid& start, Symmetry symmetry) {
 }
 
 bool mayBlacken(const Grid& grid, const Grid& base, Symmetry symmetry, int row, int col) {
-    const auto [pr, pc] = partnerCell(grid, symmetry, row, col);
+    // Plain variables, not a structured binding: clang 14 cannot capture one in a lambda.
+    const std::pair<int, int> partner = partnerCell(grid, symmetry, row, col);
+    const int pr = partner.first, pc = partner.second;
     if (base.cell(row, col) != EMPTY_CELL || base.cell(pr, pc) != EMPTY_CELL || grid.isBlack(row, col)) return false;
     const auto black = [&](int r, int c) { return (r == row && c == col) || (r == pr && c == pc) || grid.isBlack(r, c); };
     for (const auto& [r0, c0] : {std::pair{row, col}, {pr, pc}})

@@ -62,7 +62,8 @@ TEST(WordSources, MorphItTablesWithPronounsInTheGerundAndInfinitive) {
 TEST(WordSources, FormsTheirShapeTellsGrammarListsAndRomanNumerals) {
     const DictionarySet dicts = testing::dictionarySet(
         {{"UDIRE", "UDREBBERO", "AMORE", "AMOR", "SPINA", "SPIN", "INFORMARE", "INFORMARNE", "INFORMARNELO",
-          "SEDERE", "SEDEVI", "SLENTARE", "SLENTEREMMO", "DEL", "SONO", "XL", "MCMXCIV", "IIII", "FORMALE"}});
+          "SEDERE", "SEDEVI", "SLENTARE", "SLENTEREMMO", "DEL", "SONO", "XL", "MCMXCIV", "IIII", "FORMALE",
+          "VEDERE", "VEDANO", "VEDANSI"}});
     const WordTable table(dicts);
     FactSheet sheet(table);
     for (const char* verb : {"UDIRE", "INFORMARE", "SEDERE", "SLENTARE"})
@@ -70,12 +71,13 @@ TEST(WordSources, FormsTheirShapeTellsGrammarListsAndRomanNumerals) {
     sheet.addKind("AMORE", WordKind::Noun, "AMORE", FactSource::Hunspell);
     sheet.addKind("SPINA", WordKind::Noun, "SPINA", FactSource::Hunspell);
     sheet.addKind("FORMALE", WordKind::Noun, "FORMALE", FactSource::Hunspell);
+    sheet.addKind("VEDANO", WordKind::FiniteVerb, "VEDERE", FactSource::Hunspell);
     sheet.addSubtitleRank("AMORE", 100);
     sheet.addSubtitleRank("AMOR", 5000);
     sheet.addSubtitleRank("SPINA", 5000);
     sheet.addSubtitleRank("SPIN", 9000);  // not four times less frequent: a word of its own
     for (const char* w : {"UDREBBERO", "AMOR", "SPIN", "INFORMARNE", "INFORMARNELO", "SEDEVI", "SLENTEREMMO",
-                          "IIII", "FORMALE"}) {
+                          "IIII", "FORMALE", "VEDANSI"}) {
         sheet.addSource(w, FactSource::WordList);
         sheet.addHint(w, WordHint::PlainWord);
     }
@@ -92,6 +94,7 @@ TEST(WordSources, FormsTheirShapeTellsGrammarListsAndRomanNumerals) {
                         {"SEDEVI", WordKind::FiniteVerb, "SEDERE"},
                         {"SLENTEREMMO", WordKind::FiniteVerb, "SLENTARE"},
                         {"FORMALE", WordKind::Noun, "FORMALE"},  // known: no orphan
+                        {"VEDANSI", WordKind::VerbWithPronouns, "VEDERE"},
                         {"DEL", WordKind::FunctionWord, ""},
                         {"SONO", WordKind::FiniteVerb, "ESSERE"},
                         {"XL", WordKind::Roman, ""},
