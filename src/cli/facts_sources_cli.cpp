@@ -16,8 +16,9 @@ const char SOURCE_OPTIONS_HELP[] = R"(Sources:
                   (default /usr/share/hunspell/it_IT.dic and .aff)
   --word-list F   the Italian word list (default /usr/share/dict/italian)
   --iso-codes DIR iso-codes JSON files (default /usr/share/iso-codes/json)
-  --cldr DIR      the Unicode CLDR data: main/it.xml, subdivisions/it.xml and
-                  supplemental/supplementalData.xml under it
+  --cldr DIR      the Unicode CLDR data: main/it.xml, subdivisions/it.xml,
+                  annotations/it.xml and supplemental/supplementalData.xml
+                  under it
                   (default /usr/share/unicode/cldr/common)
 )";
 
@@ -75,6 +76,7 @@ bool readSourceFiles(const SourcePaths& p, FactsSources& s) {
         {p.isoCodes + "/iso_639-2.json", &s.iso639_2},
         {p.cldr + "/main/it.xml", &s.cldrItalian},
         {p.cldr + "/subdivisions/it.xml", &s.cldrSubdivisions},
+        {p.cldr + "/annotations/it.xml", &s.cldrAnnotations},
         {p.cldr + "/supplemental/supplementalData.xml", &s.cldrSupplemental},
         {p.data + "/parole_grammaticali.txt", &s.functionWords},
         {p.data + "/verbi_ausiliari.txt", &s.auxiliaries},

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "core/clues/italian_grammar.h"
 
@@ -46,6 +47,14 @@ std::string countrySubdivision(std::string_view country) {
     return {};
 }
 
+// "Un animale", "Uno sport": the nouns of the categories are masculine.
+std::string aKindOf(const std::string& noun) {
+    const bool uno = noun.size() > 1 && ((noun[0] == 's' && std::string_view("aeiou").find(noun[1]) ==
+                                                               std::string_view::npos) ||
+                                         noun[0] == 'z' || noun.starts_with("gn") || noun.starts_with("ps"));
+    return std::string(uno ? "Uno " : "Un ") + noun;
+}
+
 std::string afterNoun(std::string_view name) {
     const size_t space = name.find(' ');
     return space == std::string_view::npos ? std::string() : std::string(name.substr(space + 1));
@@ -70,6 +79,7 @@ std::string feminineAdjectives(std::string_view masculine, bool plural) {
 std::vector<Suggestion> worldClues(const std::vector<FactNote>& notes) {
     std::vector<Suggestion> out;
     size_t currencies = 0;
+    bool categorised = false;  // the narrowest kind of thing only
     const auto add = [&](std::string text) {
         if (!text.empty() && std::none_of(out.begin(), out.end(), [&](const Suggestion& s) { return s.text == text; }))
             out.push_back({SuggestionKind::Name, std::move(text), {}});
@@ -87,6 +97,9 @@ std::vector<Suggestion> worldClues(const std::vector<FactNote>& notes) {
                 break;
             case NoteGroup::LanguageName: add("Lingua " + ofCountry(note.text)); break;
             case NoteGroup::Subdivision: add(countrySubdivision(note.text)); break;
+            case NoteGroup::Category:
+                if (!std::exchange(categorised, true)) add(aKindOf(note.text));
+                break;
             default: break;
         }
     }

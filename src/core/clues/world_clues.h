@@ -12,8 +12,8 @@ namespace quirvo {
 // What a word is in the world beyond Italy, by its notes: "Moneta
 // brasiliana" (REAL), "Monete messicane" (PESOS), "Vecchia moneta tedesca"
 // (MARCO), "Lingua dell'India" (TAMIL), "Stato degli USA" (IOWA),
-// "Cantone svizzero" (URI). A word of many currencies gets the three most
-// used.
+// "Cantone svizzero" (URI), "Un ortaggio" (CAROTA). A word of many
+// currencies gets the three most used.
 std::vector<Suggestion> worldClues(const std::vector<FactNote>& notes);
 
 // The adjectives after a noun made to agree with a feminine one: "cubano

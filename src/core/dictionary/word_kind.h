@@ -77,8 +77,9 @@ enum class NoteGroup : uint8_t {
     FormerCurrency,  // text: the name of a currency no country uses now ("marco tedesco")
     LanguageName,    // text: the country where most people speak it ("India")
     Subdivision,     // text: the code of its country ("US", "CH")
+    Category,        // text: what kind of thing it is ("animale", "capo d'abbigliamento")
 };
-inline constexpr int NOTE_GROUPS = int(NoteGroup::Subdivision) + 1;
+inline constexpr int NOTE_GROUPS = int(NoteGroup::Category) + 1;
 std::string_view noteGroupKey(NoteGroup group);
 
 }  // namespace quirvo

@@ -2,6 +2,7 @@
 
 #include <expat.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <memory>
@@ -29,6 +30,7 @@ struct Reading {
     std::map<std::string, double> populations;            // of each territory
     std::map<std::string, std::vector<std::string>> usedIn;  // current currency: its territories
     std::map<std::string, std::pair<double, std::string>> speakers;  // language: most in one territory
+    std::map<std::string, std::string> emojiNames, emojiKeywords;     // by the emoji
     std::optional<Sink> sink;
     std::string text;
 };
@@ -84,7 +86,10 @@ void XMLCALL start(void* data, const XML_Char* name, const XML_Char** a) {
     r.sink.reset();
     r.text.clear();
     if (hasAttribute(a, "alt")) return;
-    if (r.list && (element == "territory" || element == "language" || element == "subdivision"))
+    if (element == "annotation") {
+        const bool name = attribute(a, "type") == "tts";
+        r.sink = Sink{name ? &r.emojiNames : &r.emojiKeywords, std::string(attribute(a, "cp")), nullptr};
+    } else if (r.list && (element == "territory" || element == "language" || element == "subdivision"))
         r.sink = Sink{r.list, std::string(attribute(a, "type")), nullptr};
     else if (r.inCurrencies && element == "currency") r.currency = attribute(a, "type");
     else if (r.inCurrencies && element == "displayName" && !r.currency.empty()) {
@@ -122,6 +127,18 @@ bool parse(Reading& reading, std::string_view xml) {
     return XML_Parse(parser.get(), xml.data(), int(xml.size()), XML_TRUE) == XML_STATUS_OK;
 }
 
+// "animale | cane | cucciolo": the words between the bars, trimmed.
+std::vector<std::string> splitKeywords(const std::string& text) {
+    std::vector<std::string> out;
+    for (size_t from = 0; from < text.size();) {
+        const size_t end = std::min(text.find('|', from), text.size());
+        const size_t first = text.find_first_not_of(' ', from);
+        if (first < end) out.push_back(text.substr(first, text.find_last_not_of(' ', end - 1) - first + 1));
+        from = end + 1;
+    }
+    return out;
+}
+
 // A currency still in use counts one user at least, though its countries
 // have no population on record.
 void finish(Reading& r) {
@@ -133,6 +150,8 @@ void finish(Reading& r) {
     }
     for (const auto& [language, best] : r.speakers)
         if (best.first > 0) r.result.languageHomes.emplace(language, best.second);
+    for (const auto& [emoji, name] : r.emojiNames)
+        r.result.annotations.push_back({name, splitKeywords(r.emojiKeywords[emoji])});
 }
 
 }  // namespace

@@ -55,7 +55,7 @@ std::optional<ReadSources> readSources(const FactsSources& in, std::string& erro
     const auto first = readStringArray(in.firstNames);
     const auto last = readStringArray(in.lastNames);
     const auto places = readItalianPlaces(in.cityJs, in.provinceJs, in.regionJs);
-    const auto cldr = readCldrNames({in.cldrItalian, in.cldrSubdivisions, in.cldrSupplemental});
+    const auto cldr = readCldrNames({in.cldrItalian, in.cldrSubdivisions, in.cldrAnnotations, in.cldrSupplemental});
     const auto countries = readIsoCountries(in.iso3166_1);
     const auto languages = readIsoLanguages(in.iso639_2);
     const auto provinces = readIsoProvinces(in.iso3166_2);

@@ -22,7 +22,8 @@ struct FactsSources {
     std::string firstNames, lastNames;                    // (npm)
     std::string cityJs, provinceJs, regionJs;             // ISTAT towns (npm)
     std::string iso3166_1, iso3166_2, iso639_2;           // iso-codes
-    std::string cldrItalian, cldrSubdivisions, cldrSupplemental;  // CLDR it.xml (2), supplementalData.xml
+    std::string cldrItalian, cldrSubdivisions, cldrAnnotations;  // CLDR it.xml (3)
+    std::string cldrSupplemental;                                // CLDR supplementalData.xml
     std::string functionWords, auxiliaries;               // committed lists of data/
     std::string capitals, regionCapitals, elements, abbreviations, nameGenders;
 };

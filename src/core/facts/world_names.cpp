@@ -53,6 +53,45 @@ void addSubdivisions(const CldrNames& cldr, std::vector<GroupEntry>& out) {
     }
 }
 
+// The key words of the emoji annotations that say what kind of thing the
+// emoji is, the narrower first, with the noun a definition names it by.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 13> CATEGORIES{{
+    {"uccello", "uccello"},
+    {"insetto", "insetto"},
+    {"fiore", "fiore"},
+    {"frutta", "frutto"},
+    {"ortaggio", "ortaggio"},
+    {"sport", "sport"},
+    {"strumento musicale", "strumento musicale"},
+    {"strumento", "strumento"},
+    {"abbigliamento", "capo d'abbigliamento"},
+    {"veicolo", "veicolo"},
+    {"edificio", "edificio"},
+    {"animale", "animale"},
+    {"cibo", "cibo"},
+}};
+
+// The word an emoji names: its name of one word, or of a noun and its
+// adjective when the noun is a key word too ("mela rossa": mela); never
+// the noun of a longer name ("palla da tennis" is no sport).
+std::string annotatedWord(const CldrAnnotation& a) {
+    const std::string word = firstWord(a.name);
+    if (word == a.name) return word;
+    const bool twoWords = a.name.find(' ', word.size() + 1) == std::string::npos;
+    const bool keyword = std::find(a.keywords.begin(), a.keywords.end(), word) != a.keywords.end();
+    return twoWords && keyword ? word : std::string();
+}
+
+void addCategories(const CldrNames& cldr, std::vector<GroupEntry>& out) {
+    for (const CldrAnnotation& a : cldr.annotations) {
+        const std::string word = annotatedWord(a);
+        if (word.empty()) continue;
+        for (const auto& [keyword, noun] : CATEGORIES)
+            if (keyword != word && std::find(a.keywords.begin(), a.keywords.end(), keyword) != a.keywords.end())
+                out.push_back({word, NoteGroup::Category, std::string(noun), 0});
+    }
+}
+
 }  // namespace
 
 std::vector<GroupEntry> worldNames(const ReadSources& sources) {
@@ -60,6 +99,7 @@ std::vector<GroupEntry> worldNames(const ReadSources& sources) {
     addCurrencies(sources.cldr, out);
     addLanguages(sources.cldr, out);
     addSubdivisions(sources.cldr, out);
+    addCategories(sources.cldr, out);
     return out;
 }
 

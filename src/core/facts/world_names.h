@@ -13,7 +13,8 @@ namespace quirvo {
 // first; the one-word names of languages with the country where most
 // people speak them (TAMIL: "India"); and the states of the United States
 // and of Australia, the Swiss cantons, the German Länder and the Canadian
-// provinces with their country's code (IOWA: "US").
+// provinces with their country's code (IOWA: "US"); and what kind of thing
+// the word an emoji names is, by the emoji's key words (CAROTA: "ortaggio").
 std::vector<GroupEntry> worldNames(const ReadSources& sources);
 
 }  // namespace quirvo

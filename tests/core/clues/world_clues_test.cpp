@@ -46,6 +46,10 @@ TEST(WorldClues, CurrenciesLanguagesAndStatesByTheirNotes) {
     EXPECT_EQ(texts({{"SINGALESE", NoteGroup::LanguageName, "Sri Lanka"}}), V{"Lingua dello Sri Lanka"});
     EXPECT_EQ(texts({{"IOWA", NoteGroup::Subdivision, "US"}, {"URI", NoteGroup::Subdivision, "CH"}}),
               (V{"Stato degli USA", "Cantone svizzero"}));
+    EXPECT_EQ(texts({{"CAROTA", NoteGroup::Category, "ortaggio"}, {"CAROTA", NoteGroup::Category, "cibo"}}),
+              V{"Un ortaggio"});
+    EXPECT_EQ(texts({{"TENNIS", NoteGroup::Category, "sport"}}), V{"Uno sport"});
+    EXPECT_EQ(texts({{"GONNA", NoteGroup::Category, "capo d'abbigliamento"}}), V{"Un capo d'abbigliamento"});
     EXPECT_EQ(texts({{"ROMA", NoteGroup::Town, "Roma"}, {"XX", NoteGroup::Subdivision, "FR"}}), V{});
 }
 

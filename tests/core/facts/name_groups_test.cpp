@@ -86,6 +86,10 @@ TEST(NameGroups, CurrenciesLanguagesAndSubdivisionsOfTheWorld) {
                          {"USD", {"dollaro statunitense", "dollari statunitensi", 330}}};
     s.cldr.subdivisions = {{"usia", "Iowa"}, {"usdc", "Distretto di Columbia"}, {"chur", "Canton Uri"},
                            {"frbre", "Bretagna"}};
+    s.cldr.annotations = {{"carota", {"carota", "cibo", "ortaggio"}},
+                          {"mela rossa", {"frutta", "mela", "rossa"}},
+                          {"palla da tennis", {"palla", "sport", "tennis"}},
+                          {"animale", {"animale", "zampa"}}};
     std::vector<std::string> notes;
     for (const GroupEntry& e : worldNames(s))
         notes.push_back(e.written + " " + std::string(noteGroupKey(e.group)) + " " + e.note);
@@ -93,7 +97,8 @@ TEST(NameGroups, CurrenciesLanguagesAndSubdivisionsOfTheWorld) {
                          "dollaro currency dollaro statunitense", "dollari currency_plural dollaro statunitense",
                          "dollaro currency dollaro canadese", "dollari currency_plural dollaro canadese",
                          "marco former_currency marco tedesco", "tamil language_name India",
-                         "Uri subdivision CH", "Iowa subdivision US"}));
+                         "Uri subdivision CH", "Iowa subdivision US", "carota category ortaggio",
+                         "carota category cibo", "mela category frutto"}));
 }
 
 }  // namespace

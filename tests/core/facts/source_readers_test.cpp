@@ -80,7 +80,9 @@ TEST(SourceReaders, CldrNamesWithoutAlternativesAndWhatTheSupplementTells) {
 <symbol>R$</symbol></currency><currency type="DEM"><displayName>marco tedesco</displayName></currency>
 </currencies></numbers></ldml>)",
                                       R"(<ldml><localeDisplayNames><subdivisions>
-<subdivision type="usia" draft="contributed">Iowa</subdivision></subdivisions></localeDisplayNames></ldml>)",
+<subdivision type="usia" draft="contributed">Iowa</subdivision></subdivisions></localeDisplayNames>
+<annotations><annotation cp="🐕">animale | cane |cucciolo</annotation><annotation cp="🐕" type="tts">cane</annotation>
+</annotations></ldml>)",
                                       R"(<supplementalData><currencyData><fractions><info iso4217="BRL" digits="2"/>
 </fractions><region iso3166="BR"><currency iso4217="BRL" from="1994-07-01"/>
 <currency iso4217="BRR" from="1993-08-01" to="1994-07-01"/></region>
@@ -95,6 +97,9 @@ TEST(SourceReaders, CldrNamesWithoutAlternativesAndWhatTheSupplementTells) {
     EXPECT_EQ(names->territories.at("US"), "Stati Uniti");
     EXPECT_EQ(names->territories.at("CI"), "Costa d’Avorio");
     EXPECT_EQ(names->subdivisions.at("usia"), "Iowa");
+    ASSERT_EQ(names->annotations.size(), 1u);
+    EXPECT_EQ(names->annotations[0].name, "cane");
+    EXPECT_EQ(names->annotations[0].keywords, (std::vector<std::string>{"animale", "cane", "cucciolo"}));
     EXPECT_EQ(names->currencies.at("BRL").name, "real brasiliano");
     EXPECT_EQ(names->currencies.at("BRL").plural, "real brasiliani");
     EXPECT_EQ(names->currencies.at("BRL").users, 201);  // one for being in use, and Brazil
