@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   zlib1g-dev libhunspell-dev libmythes-dev libsqlite3-dev hunspell-tools nlohmann-json3-dev libexpat1-dev
   qt6-svg-dev poppler-utils qt6-translations-l10n
-  hunspell-it mythes-it witalian iso-codes unicode-cldr-core
+  hunspell-it mythes-it witalian iso-codes unicode-cldr-core dict-freedict-eng-ita
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation xvfb xauth an
 )

@@ -20,6 +20,8 @@ const char SOURCE_OPTIONS_HELP[] = R"(Sources:
                   annotations/it.xml and supplemental/supplementalData.xml
                   under it
                   (default /usr/share/unicode/cldr/common)
+  --dictd DIR     FreeDict's English-Italian dictionary, freedict-eng-ita.index
+                  and .dict.dz (default /usr/share/dictd)
 )";
 
 bool parseSourcePaths(const std::string& verb, std::vector<std::string>& args, SourcePaths& paths) {
@@ -31,6 +33,7 @@ bool parseSourcePaths(const std::string& verb, std::vector<std::string>& args, S
         {"--word-list", &paths.wordList},
         {"--iso-codes", &paths.isoCodes},
         {"--cldr", &paths.cldr},
+        {"--dictd", &paths.dictd},
     };
     std::vector<std::string> rest;
     for (size_t i = 0; i < args.size(); ++i) {
@@ -78,6 +81,8 @@ bool readSourceFiles(const SourcePaths& p, FactsSources& s) {
         {p.cldr + "/subdivisions/it.xml", &s.cldrSubdivisions},
         {p.cldr + "/annotations/it.xml", &s.cldrAnnotations},
         {p.cldr + "/supplemental/supplementalData.xml", &s.cldrSupplemental},
+        {p.dictd + "/freedict-eng-ita.index", &s.englishIndex},
+        {p.dictd + "/freedict-eng-ita.dict.dz", &s.englishDict},
         {p.data + "/parole_grammaticali.txt", &s.functionWords},
         {p.data + "/verbi_ausiliari.txt", &s.auxiliaries},
         {p.data + "/capitali.txt", &s.capitals},

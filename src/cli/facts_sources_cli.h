@@ -18,6 +18,7 @@ struct SourcePaths {
     std::string wordList = "/usr/share/dict/italian";
     std::string isoCodes = "/usr/share/iso-codes/json";
     std::string cldr = "/usr/share/unicode/cldr/common";
+    std::string dictd = "/usr/share/dictd";
 };
 
 // The options' help text, for the verbs' --help.

@@ -36,7 +36,7 @@ bool meaningful(WordKind kind) {
 void straighten(std::string& text) {
     static constexpr std::string_view CURLY = "\u2019";
     for (size_t at = text.find(CURLY); at != std::string::npos; at = text.find(CURLY, at + 1))
-        text.replace(at, CURLY.size(), "'");
+        text.replace(at, CURLY.size(), 1, '\'');
 }
 
 void append(std::vector<Suggestion>& out, std::vector<Suggestion> more) {
@@ -124,6 +124,8 @@ std::vector<Suggestion> suggestDefinitions(const ClueSources& sources, const Gri
     if (letterPlay && sources.letterPlay)
         append(out, letterPlayClues(*sources.letterPlay, word, excluded, sources.thesaurus));
     append(out, std::move(thesaurus.weak));
+    // An English word that Italian also writes is clued as Italian first.
+    append(out, englishClues(notes));
     return out;
 }
 

@@ -106,4 +106,15 @@ std::vector<Suggestion> worldClues(const std::vector<FactNote>& notes) {
     return out;
 }
 
+std::vector<Suggestion> englishClues(const std::vector<FactNote>& notes) {
+    std::vector<Suggestion> out;
+    for (const FactNote& note : notes)
+        if (note.group == NoteGroup::English) {
+            std::string text = capitalised(note.text) + ", in inglese";
+            if (std::none_of(out.begin(), out.end(), [&](const Suggestion& s) { return s.text == text; }))
+                out.push_back({SuggestionKind::Name, std::move(text), {}});
+        }
+    return out;
+}
+
 }  // namespace quirvo

@@ -16,6 +16,9 @@ namespace quirvo {
 // currencies gets the three most used.
 std::vector<Suggestion> worldClues(const std::vector<FactNote>& notes);
 
+// What an English word means: "Tempo, in inglese" (TIME).
+std::vector<Suggestion> englishClues(const std::vector<FactNote>& notes);
+
 // The adjectives after a noun made to agree with a feminine one: "cubano
 // convertibile" gives "cubana convertibile", or "cubane convertibili" in
 // the plural; a phrase of "di" ("delle Isole Cayman") stays. Nothing for

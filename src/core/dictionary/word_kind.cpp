@@ -27,7 +27,7 @@ constexpr std::array<std::string_view, NOTE_GROUPS> GROUP_KEYS{
     "town",          "province",     "region",        "country", "capital",      "male_name",  "female_name",
     "surname",       "province_code", "country_code", "language_code", "element", "abbreviation",
     "element_name",  "currency",   "currency_plural", "former_currency", "language_name", "subdivision",
-    "category",
+    "category",      "english",
 };
 
 }  // namespace

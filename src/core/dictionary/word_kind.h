@@ -78,8 +78,9 @@ enum class NoteGroup : uint8_t {
     LanguageName,    // text: the country where most people speak it ("India")
     Subdivision,     // text: the code of its country ("US", "CH")
     Category,        // text: what kind of thing it is ("animale", "capo d'abbigliamento")
+    English,         // text: what the English word means in Italian ("tempo")
 };
-inline constexpr int NOTE_GROUPS = int(NoteGroup::Category) + 1;
+inline constexpr int NOTE_GROUPS = int(NoteGroup::English) + 1;
 std::string_view noteGroupKey(NoteGroup group);
 
 }  // namespace quirvo

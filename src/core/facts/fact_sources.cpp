@@ -2,6 +2,7 @@
 
 #include <unordered_set>
 
+#include "core/common/gzip_text.h"
 #include "core/common/text_encoding.h"
 #include "core/facts/data_lists.h"
 #include "core/facts/letters.h"
@@ -40,6 +41,14 @@ std::optional<std::map<std::string, NoteGroup>> genders(std::string_view text) {
     return exceptions;
 }
 
+// The dictionary is some 300 kB inflated; anything far larger is no such file.
+constexpr size_t ENGLISH_DICT_LIMIT = size_t(64) << 20;
+
+std::optional<std::vector<EnglishWord>> englishWords(const FactsSources& in) {
+    const std::optional<std::string> text = gunzip(in.englishDict, ENGLISH_DICT_LIMIT);
+    return text ? readEnglishItalian(in.englishIndex, *text) : std::nullopt;
+}
+
 bool failed(std::string& error, const char* what) {
     error = std::string("cannot read ") + what;
     return true;
@@ -60,6 +69,7 @@ std::optional<ReadSources> readSources(const FactsSources& in, std::string& erro
     const auto languages = readIsoLanguages(in.iso639_2);
     const auto provinces = readIsoProvinces(in.iso3166_2);
     const auto exceptions = genders(in.nameGenders);
+    const auto english = englishWords(in);
     if ((read.stems.empty() && failed(error, "the Hunspell dictionary")) ||
         (!subtitles && failed(error, "the subtitle frequency list")) ||
         (!wikipedia && failed(error, "the Wikipedia frequency list")) ||
@@ -69,7 +79,8 @@ std::optional<ReadSources> readSources(const FactsSources& in, std::string& erro
         (!countries && failed(error, "the ISO 3166-1 countries")) ||
         (!languages && failed(error, "the ISO 639-2 languages")) ||
         (!provinces && failed(error, "the ISO 3166-2 subdivisions")) ||
-        (!exceptions && failed(error, "the genders of first names (M or F)")))
+        (!exceptions && failed(error, "the genders of first names (M or F)")) ||
+        (!english && failed(error, "the English-Italian dictionary")))
         return std::nullopt;
     read.subtitles = *subtitles;
     read.wikipedia = *wikipedia;
@@ -79,6 +90,7 @@ std::optional<ReadSources> readSources(const FactsSources& in, std::string& erro
     read.countries = *countries;
     read.languages = *languages;
     read.isoProvinces = *provinces;
+    read.english = *english;
     read.capitals = readKeyedList(in.capitals);
     read.regionCapitals = readKeyedList(in.regionCapitals);
     read.elements = readKeyedList(in.elements);

@@ -8,6 +8,7 @@
 
 #include "core/facts/affix_rules.h"
 #include "core/facts/cldr_names.h"
+#include "core/facts/english_words.h"
 #include "core/facts/first_names.h"
 #include "core/facts/iso_codes.h"
 #include "core/facts/italian_places.h"
@@ -24,6 +25,7 @@ struct FactsSources {
     std::string iso3166_1, iso3166_2, iso639_2;           // iso-codes
     std::string cldrItalian, cldrSubdivisions, cldrAnnotations;  // CLDR it.xml (3)
     std::string cldrSupplemental;                                // CLDR supplementalData.xml
+    std::string englishIndex, englishDict;                       // FreeDict eng-ita (.dict.dz as it is)
     std::string functionWords, auxiliaries;               // committed lists of data/
     std::string capitals, regionCapitals, elements, abbreviations, nameGenders;
 };
@@ -41,6 +43,7 @@ struct ReadSources {
     std::vector<IsoCountry> countries;
     std::vector<IsoLanguage> languages;
     std::map<std::string, std::string> isoProvinces;
+    std::vector<EnglishWord> english;
     KeyedList capitals, regionCapitals, elements, abbreviations;
 };
 

@@ -100,6 +100,7 @@ std::vector<GroupEntry> worldNames(const ReadSources& sources) {
     addLanguages(sources.cldr, out);
     addSubdivisions(sources.cldr, out);
     addCategories(sources.cldr, out);
+    for (const EnglishWord& e : sources.english) out.push_back({e.word, NoteGroup::English, e.meaning, 0});
     return out;
 }
 

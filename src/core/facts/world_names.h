@@ -14,7 +14,8 @@ namespace quirvo {
 // people speak them (TAMIL: "India"); and the states of the United States
 // and of Australia, the Swiss cantons, the German Länder and the Canadian
 // provinces with their country's code (IOWA: "US"); and what kind of thing
-// the word an emoji names is, by the emoji's key words (CAROTA: "ortaggio").
+// the word an emoji names is, by the emoji's key words (CAROTA: "ortaggio");
+// and what an English word means (TIME: "tempo").
 std::vector<GroupEntry> worldNames(const ReadSources& sources);
 
 }  // namespace quirvo

@@ -53,5 +53,13 @@ TEST(WorldClues, CurrenciesLanguagesAndStatesByTheirNotes) {
     EXPECT_EQ(texts({{"ROMA", NoteGroup::Town, "Roma"}, {"XX", NoteGroup::Subdivision, "FR"}}), V{});
 }
 
+TEST(WorldClues, EnglishWordsByWhatTheyMean) {
+    const auto clues = englishClues({{"OPEN", NoteGroup::English, "aprire"},
+                                     {"OPEN", NoteGroup::English, "aprire"},
+                                     {"OPEN", NoteGroup::Currency, "open"}});
+    ASSERT_EQ(clues.size(), 1u);
+    EXPECT_EQ(clues[0].text, "Aprire, in inglese");
+}
+
 }  // namespace
 }  // namespace quirvo

@@ -90,6 +90,7 @@ TEST(NameGroups, CurrenciesLanguagesAndSubdivisionsOfTheWorld) {
                           {"mela rossa", {"frutta", "mela", "rossa"}},
                           {"palla da tennis", {"palla", "sport", "tennis"}},
                           {"animale", {"animale", "zampa"}}};
+    s.english = {{"time", "tempo"}};
     std::vector<std::string> notes;
     for (const GroupEntry& e : worldNames(s))
         notes.push_back(e.written + " " + std::string(noteGroupKey(e.group)) + " " + e.note);
@@ -98,7 +99,7 @@ TEST(NameGroups, CurrenciesLanguagesAndSubdivisionsOfTheWorld) {
                          "dollaro currency dollaro canadese", "dollari currency_plural dollaro canadese",
                          "marco former_currency marco tedesco", "tamil language_name India",
                          "Uri subdivision CH", "Iowa subdivision US", "carota category ortaggio",
-                         "carota category cibo", "mela category frutto"}));
+                         "carota category cibo", "mela category frutto", "time english tempo"}));
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 // XML, iso-codes JSON and the committed lists.
 #include <gtest/gtest.h>
 
+#include "core/common/gzip_text.h"
 #include "core/facts/cldr_names.h"
+#include "core/facts/english_words.h"
 #include "core/facts/data_lists.h"
 #include "core/facts/iso_codes.h"
 #include "core/facts/italian_places.h"
@@ -108,6 +110,31 @@ TEST(SourceReaders, CldrNamesWithoutAlternativesAndWhatTheSupplementTells) {
     EXPECT_FALSE(names->languageHomes.contains("en"));
     EXPECT_FALSE(readCldrNames({"<ldml><territories>"}));
     EXPECT_FALSE(readCldrNames({"<ldml/>", "<supplementalData>"}));
+}
+
+TEST(SourceReaders, EnglishItalianDictionaryOfDictd) {
+    // gzip of "time /t/\ntempo\n"
+    const std::string gzip("\x1f\x8b\x08\x00\x00\x00\x00\x00\x02\x03\x2b\xc9\xcc\x4d\x55\xd0\x2f\xd1\xe7\x2a\x49"
+                           "\xcd\x2d\xc8\xe7\x02\x00\x8c\x69\x99\xcf\x0f\x00\x00\x00",
+                           35);
+    EXPECT_EQ(gunzip(gzip, 100), "time /t/\ntempo\n");
+    EXPECT_FALSE(gunzip(gzip, 10));                    // larger than allowed
+    EXPECT_FALSE(gunzip(gzip.substr(0, 30), 100));     // cut short
+    EXPECT_FALSE(gunzip("time /t/\ntempo\n", 100));  // not gzip
+
+    const std::string text = "00-database-info\nEnglish-Italian\nopen /o/\n1. aprire\n2. aperto\n"
+                             "assist /a/\n1. aiutare, assistere\nAfrica /a/\nAfrica\nbig toe /b/\nalluce\n";
+    // Offsets and lengths in base64 digits: A 0, h 33, + 62, Bf 95 ...
+    const auto words = readEnglishItalian("00-database-info\tA\th\nopen\th\td\nassist\t+\th\n"
+                                          "Africa\tBf\tS\nbig toe\tBx\tT\n",
+                                          text);
+    ASSERT_TRUE(words);
+    ASSERT_EQ(words->size(), 2u);
+    EXPECT_EQ((*words)[0].word, "open");
+    EXPECT_EQ((*words)[0].meaning, "aprire");
+    EXPECT_EQ((*words)[1].meaning, "aiutare");
+    EXPECT_FALSE(readEnglishItalian("open\th\n", text));          // no length
+    EXPECT_FALSE(readEnglishItalian("open\th\t/////\n", text));  // beyond the text
 }
 
 TEST(SourceReaders, IsoCodesAndCommittedLists) {
