@@ -90,6 +90,7 @@ bool readSourceFiles(const SourcePaths& p, FactsSources& s) {
         {p.data + "/elementi.txt", &s.elements},
         {p.data + "/sigle_note.txt", &s.abbreviations},
         {p.data + "/nomi_genere.txt", &s.nameGenders},
+        {p.data + "/troncamenti.txt", &s.truncations},
     };
     for (const auto& [path, into] : files)
         if (!readFile(path, *into)) return false;

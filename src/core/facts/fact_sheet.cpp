@@ -62,6 +62,14 @@ void FactSheet::addKind(std::string_view word, WordKind kind, std::string_view l
     sources_[i] |= sourceBit(source);
 }
 
+void FactSheet::markTruncated(std::string_view word, std::string_view lemma, FactSource source) {
+    const uint32_t i = at(word);
+    if (i == NONE) return;
+    kinds_[i] &= KindSet(~(kindBit(WordKind::Noun) | kindBit(WordKind::OtherWord)));
+    addKind(word, WordKind::Truncated, lemma, source);
+    lemmas_[i] = lemmaId(lemma);
+}
+
 void FactSheet::addSource(std::string_view word, FactSource source) {
     if (const uint32_t i = at(word); i != NONE) sources_[i] |= sourceBit(source);
 }

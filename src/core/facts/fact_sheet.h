@@ -43,6 +43,10 @@ public:
     // A kind with its lemma ("" for none). The lemma kept is that of the
     // best kind, the first said among equals.
     void addKind(std::string_view word, WordKind kind, std::string_view lemma, FactSource source);
+    // A form the sources take for a word of its own that is a truncation
+    // (BUON, SIGNOR): no longer a noun or a plain word, and a form of
+    // `lemma` whatever else it stays (BEL, a sigla too).
+    void markTruncated(std::string_view word, std::string_view lemma, FactSource source);
     void addSource(std::string_view word, FactSource source);
     void addHint(std::string_view word, WordHint hint);
     void addNote(std::string_view word, NoteGroup group, std::string_view text);

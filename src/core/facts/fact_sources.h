@@ -27,7 +27,7 @@ struct FactsSources {
     std::string cldrSupplemental;                                // CLDR supplementalData.xml
     std::string englishIndex, englishDict;                       // FreeDict eng-ita (.dict.dz as it is)
     std::string functionWords, auxiliaries;               // committed lists of data/
-    std::string capitals, regionCapitals, elements, abbreviations, nameGenders;
+    std::string capitals, regionCapitals, elements, abbreviations, nameGenders, truncations;
 };
 
 using KeyedList = std::vector<std::pair<std::string, std::string>>;

@@ -56,7 +56,9 @@ bool addLexicalSources(const FactsSources& in, const ReadSources& read, FactShee
     addWordList(in.wordList, sheet);
     addFunctionWords(in.functionWords, sheet);
     addRomanNumerals(sheet);
-    return true;
+    // Last, over what every other source said of the word.
+    if (!addTruncations(in.truncations, sheet)) error = "cannot read the truncations";
+    return error.empty();
 }
 
 }  // namespace

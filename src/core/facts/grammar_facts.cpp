@@ -45,6 +45,15 @@ bool addAuxiliaryVerbs(std::string_view list, FactSheet& sheet) {
     return true;
 }
 
+bool addTruncations(std::string_view list, FactSheet& sheet) {
+    for (const auto& [form, whole] : readKeyedList(list)) {
+        const auto word = letterWord(form), lemma = letterWord(whole);
+        if (!word || !lemma) return false;
+        sheet.markTruncated(*word, *lemma, FactSource::Grammar);
+    }
+    return true;
+}
+
 void addRomanNumerals(FactSheet& sheet) {
     for (uint32_t i = 0; i < sheet.size(); ++i)
         if (const std::string_view word = sheet.word(i); isRomanNumeral(word)) {

@@ -15,6 +15,11 @@ void addFunctionWords(std::string_view list, FactSheet& sheet);
 // when a line names no kind.
 bool addAuxiliaryVerbs(std::string_view list, FactSheet& sheet);
 
+// The committed truncations the sources take for words of their own
+// ("buon = buono"), made truncated forms of the whole word; false when a
+// line is not two words.
+bool addTruncations(std::string_view list, FactSheet& sheet);
+
 // Every word of the sheet that is a roman numeral; one of two or three
 // letters (IV, XII) is a familiar clue.
 inline constexpr int SHORT_ROMAN_FAMILIARITY = 40;

@@ -63,7 +63,7 @@ TEST(WordSources, FormsTheirShapeTellsGrammarListsAndRomanNumerals) {
     const DictionarySet dicts = testing::dictionarySet(
         {{"UDIRE", "UDREBBERO", "AMORE", "AMOR", "SPINA", "SPIN", "INFORMARE", "INFORMARNE", "INFORMARNELO",
           "SEDERE", "SEDEVI", "SLENTARE", "SLENTEREMMO", "DEL", "SONO", "XL", "MCMXCIV", "IIII", "FORMALE",
-          "VEDERE", "VEDANO", "VEDANSI"}});
+          "VEDERE", "VEDANO", "VEDANSI", "BUON", "BUONO", "BEL", "BELLO"}});
     const WordTable table(dicts);
     FactSheet sheet(table);
     for (const char* verb : {"UDIRE", "INFORMARE", "SEDERE", "SLENTARE"})
@@ -72,6 +72,9 @@ TEST(WordSources, FormsTheirShapeTellsGrammarListsAndRomanNumerals) {
     sheet.addKind("SPINA", WordKind::Noun, "SPINA", FactSource::Hunspell);
     sheet.addKind("FORMALE", WordKind::Noun, "FORMALE", FactSource::Hunspell);
     sheet.addKind("VEDANO", WordKind::FiniteVerb, "VEDERE", FactSource::Hunspell);
+    sheet.addKind("BUON", WordKind::Noun, "BUON", FactSource::MorphIt);
+    sheet.addKind("BEL", WordKind::Noun, "BEL", FactSource::MorphIt);
+    sheet.addKind("BEL", WordKind::Sigla, "", FactSource::Sigle);
     sheet.addSubtitleRank("AMORE", 100);
     sheet.addSubtitleRank("AMOR", 5000);
     sheet.addSubtitleRank("SPINA", 5000);
@@ -86,6 +89,8 @@ TEST(WordSources, FormsTheirShapeTellsGrammarListsAndRomanNumerals) {
     EXPECT_TRUE(addAuxiliaryVerbs("# essere\nessere finite_verb = sono sei\n", sheet));
     EXPECT_FALSE(addAuxiliaryVerbs("essere participio = stato\n", sheet));
     addRomanNumerals(sheet);
+    EXPECT_TRUE(addTruncations("# truncations\nbuon = buono\nbel = bello\n", sheet));
+    EXPECT_FALSE(addTruncations("bu0n = buono\n", sheet));
     expectFacts(sheet, {{"UDREBBERO", WordKind::FiniteVerb, "UDIRE"},
                         {"AMOR", WordKind::Truncated, "AMORE"},
                         {"SPIN", WordKind::OtherWord, "SPIN"},
@@ -95,6 +100,8 @@ TEST(WordSources, FormsTheirShapeTellsGrammarListsAndRomanNumerals) {
                         {"SLENTEREMMO", WordKind::FiniteVerb, "SLENTARE"},
                         {"FORMALE", WordKind::Noun, "FORMALE"},  // known: no orphan
                         {"VEDANSI", WordKind::VerbWithPronouns, "VEDERE"},
+                        {"BUON", WordKind::Truncated, "BUONO"},  // no noun of its own
+                        {"BEL", WordKind::Sigla, "BELLO"},      // the code of Belgium still
                         {"DEL", WordKind::FunctionWord, ""},
                         {"SONO", WordKind::FiniteVerb, "ESSERE"},
                         {"XL", WordKind::Roman, ""},
