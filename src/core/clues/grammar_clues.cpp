@@ -88,6 +88,9 @@ constexpr auto WORDS = std::to_array<Entry>({
     {"BAH", "Esclamazione di dubbio", ""},
     {"MAH", "Esclamazione di dubbio", ""},
     {"BOH", "Esclamazione di chi non sa", ""},
+    {"OIBO", "Esclamazione di disgusto", ""},
+    {"GLIENE", "Gli e ne in una parola", "Ne dà a lui"},
+    {"ECCOCI", "Siamo qui!", "Ecco noi"},
     {"IOSA", "A ... in abbondanza", ""},
 });
 
