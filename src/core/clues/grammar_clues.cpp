@@ -89,6 +89,8 @@ constexpr auto WORDS = std::to_array<Entry>({
     {"MAH", "Esclamazione di dubbio", ""},
     {"BOH", "Esclamazione di chi non sa", ""},
     {"OIBO", "Esclamazione di disgusto", ""},
+    {"UH", "Esclamazione di stupore", "Interiezione"},
+    {"UHM", "Esclamazione di dubbio", ""},
     {"GLIENE", "Gli e ne in una parola", "Ne dà a lui"},
     {"ECCOCI", "Siamo qui!", "Ecco noi"},
     {"IOSA", "A ... in abbondanza", ""},

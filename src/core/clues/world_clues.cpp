@@ -10,7 +10,7 @@ namespace quirvo {
 
 namespace {
 
-constexpr size_t CURRENCY_CLUES = 3;
+constexpr size_t CURRENCY_CLUES = 3, ENGLISH_CLUES = 2;
 
 // A masculine singular adjective of Italian letters made feminine.
 std::string feminine(std::string word, bool plural) {
@@ -109,7 +109,7 @@ std::vector<Suggestion> worldClues(const std::vector<FactNote>& notes) {
 std::vector<Suggestion> englishClues(const std::vector<FactNote>& notes) {
     std::vector<Suggestion> out;
     for (const FactNote& note : notes)
-        if (note.group == NoteGroup::English) {
+        if (note.group == NoteGroup::English && out.size() < ENGLISH_CLUES) {
             std::string text = capitalised(note.text) + ", in inglese";
             if (std::none_of(out.begin(), out.end(), [&](const Suggestion& s) { return s.text == text; }))
                 out.push_back({SuggestionKind::Name, std::move(text), {}});

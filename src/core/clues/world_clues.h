@@ -16,7 +16,8 @@ namespace quirvo {
 // currencies gets the three most used.
 std::vector<Suggestion> worldClues(const std::vector<FactNote>& notes);
 
-// What an English word means: "Tempo, in inglese" (TIME).
+// What an English word means: "Tempo, in inglese" (TIME); two meanings at
+// most.
 std::vector<Suggestion> englishClues(const std::vector<FactNote>& notes);
 
 // The adjectives after a noun made to agree with a feminine one: "cubano

@@ -36,10 +36,14 @@ std::string firstMeaning(std::string_view line) {
     return std::string(line);
 }
 
-// The entry's first translation: the line after the headword's.
-std::string meaningOf(std::string_view entry) {
+// The entry's first translation, the line after the headword's, when the
+// entry is of the word itself: the index files phrases ("be afraid") and
+// names ("America") under their words too.
+std::string meaningOf(std::string_view word, std::string_view entry) {
     const size_t first = entry.find('\n');
     if (first == std::string_view::npos) return {};
+    const std::string_view head = entry.substr(0, first);
+    if (head.substr(0, head.find(" /")) != word) return {};
     entry.remove_prefix(first + 1);
     return firstMeaning(entry.substr(0, entry.find('\n')));
 }
@@ -57,7 +61,7 @@ std::optional<std::vector<EnglishWord>> readEnglishItalian(std::string_view inde
         if (!offset || !length || *offset > text.size() || *length > text.size() - *offset) return void(damaged = true);
         const std::string_view word = line.substr(0, tab);
         if (!plainWord(word)) return;
-        std::string meaning = meaningOf(text.substr(*offset, *length));
+        std::string meaning = meaningOf(word, text.substr(*offset, *length));
         if (!meaning.empty()) words.push_back({std::string(word), std::move(meaning)});
     });
     if (damaged) return std::nullopt;

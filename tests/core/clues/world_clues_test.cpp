@@ -56,9 +56,12 @@ TEST(WorldClues, CurrenciesLanguagesAndStatesByTheirNotes) {
 TEST(WorldClues, EnglishWordsByWhatTheyMean) {
     const auto clues = englishClues({{"OPEN", NoteGroup::English, "aprire"},
                                      {"OPEN", NoteGroup::English, "aprire"},
-                                     {"OPEN", NoteGroup::Currency, "open"}});
-    ASSERT_EQ(clues.size(), 1u);
+                                     {"OPEN", NoteGroup::Currency, "open"},
+                                     {"OPEN", NoteGroup::English, "aperto"},
+                                     {"OPEN", NoteGroup::English, "torneo"}});
+    ASSERT_EQ(clues.size(), 2u);  // the first two meanings
     EXPECT_EQ(clues[0].text, "Aprire, in inglese");
+    EXPECT_EQ(clues[1].text, "Aperto, in inglese");
 }
 
 }  // namespace

@@ -126,7 +126,7 @@ TEST(SourceReaders, EnglishItalianDictionaryOfDictd) {
                              "assist /a/\n1. aiutare, assistere\nAfrica /a/\nAfrica\nbig toe /b/\nalluce\n";
     // Offsets and lengths in base64 digits: A 0, h 33, + 62, Bf 95 ...
     const auto words = readEnglishItalian("00-database-info\tA\th\nopen\th\td\nassist\t+\th\n"
-                                          "Africa\tBf\tS\nbig toe\tBx\tT\n",
+                                          "africa\tBf\tS\nbig\tBx\tT\n",  // a name, a phrase
                                           text);
     ASSERT_TRUE(words);
     ASSERT_EQ(words->size(), 2u);
