@@ -95,17 +95,28 @@ private:
         return false;
     }
 
+    std::string lemmaOf(const std::string& word) const { return std::string(sheet_.lemma(sheet_.at(word))); }
+
+    // The lemma of the verb the pronouns follow, `base` being the word
+    // less them; nothing when it is no verb.
+    std::optional<std::string> verbBefore(const std::string& word, const std::string& base) const {
+        if (hasKind(kindsOf(base + "E"), WordKind::Infinitive)) return base + "E";
+        if (hasKind(kindsOf(base + "RE"), WordKind::Infinitive)) return base + "RE";
+        if (kindsOf(base) & VERBAL) return lemmaOf(base);
+        // The old notices' AFFITTANSI and VEDANSI: "si affittano", "si vedano".
+        if (word.ends_with("NSI") && hasKind(kindsOf(base + "O"), WordKind::FiniteVerb)) return lemmaOf(base + "O");
+        // A one-syllable imperative doubles the pronoun's consonant: DAMMI,
+        // VATTENE, STATTENE.
+        const std::string shortImperative = base.substr(0, base.size() - 1);
+        if ((base.size() == 3 || base.size() == 4) && base.back() == word[base.size()] &&
+            hasKind(kindsOf(shortImperative), WordKind::FiniteVerb))
+            return lemmaOf(shortImperative);
+        return std::nullopt;
+    }
+
     bool withPronouns(const std::string& word) {
         for (const size_t n : cliticEndings(word)) {
-            const std::string base = word.substr(0, word.size() - n);
-            std::optional<std::string> lemma;
-            if (hasKind(kindsOf(base + "E"), WordKind::Infinitive)) lemma = base + "E";
-            else if (hasKind(kindsOf(base + "RE"), WordKind::Infinitive)) lemma = base + "RE";
-            else if (kindsOf(base) & VERBAL) lemma = std::string(sheet_.lemma(sheet_.at(base)));
-            else if (const std::string finite = base + "O"; word.ends_with("NSI") &&
-                                                            hasKind(kindsOf(finite), WordKind::FiniteVerb))
-                // The old notices' AFFITTANSI and VEDANSI: "si affittano", "si vedano".
-                lemma = std::string(sheet_.lemma(sheet_.at(finite)));
+            const std::optional<std::string> lemma = verbBefore(word, word.substr(0, word.size() - n));
             if (!lemma) continue;
             sheet_.addKind(word, WordKind::VerbWithPronouns, *lemma, FactSource::Grammar);
             return true;

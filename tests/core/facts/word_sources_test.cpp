@@ -63,7 +63,7 @@ TEST(WordSources, FormsTheirShapeTellsGrammarListsAndRomanNumerals) {
     const DictionarySet dicts = testing::dictionarySet(
         {{"UDIRE", "UDREBBERO", "AMORE", "AMOR", "SPINA", "SPIN", "INFORMARE", "INFORMARNE", "INFORMARNELO",
           "SEDERE", "SEDEVI", "SLENTARE", "SLENTEREMMO", "DEL", "SONO", "XL", "MCMXCIV", "IIII", "FORMALE",
-          "VEDERE", "VEDANO", "VEDANSI", "BUON", "BUONO", "BEL", "BELLO"}});
+          "VEDERE", "VEDANO", "VEDANSI", "BUON", "BUONO", "BEL", "BELLO", "STARE", "STA", "STATTENE", "DAMMI"}});
     const WordTable table(dicts);
     FactSheet sheet(table);
     for (const char* verb : {"UDIRE", "INFORMARE", "SEDERE", "SLENTARE"})
@@ -72,6 +72,7 @@ TEST(WordSources, FormsTheirShapeTellsGrammarListsAndRomanNumerals) {
     sheet.addKind("SPINA", WordKind::Noun, "SPINA", FactSource::Hunspell);
     sheet.addKind("FORMALE", WordKind::Noun, "FORMALE", FactSource::Hunspell);
     sheet.addKind("VEDANO", WordKind::FiniteVerb, "VEDERE", FactSource::Hunspell);
+    sheet.addKind("STA", WordKind::FiniteVerb, "STARE", FactSource::Hunspell);
     sheet.addKind("BUON", WordKind::Noun, "BUON", FactSource::MorphIt);
     sheet.addKind("BEL", WordKind::Noun, "BEL", FactSource::MorphIt);
     sheet.addKind("BEL", WordKind::Sigla, "", FactSource::Sigle);
@@ -80,7 +81,7 @@ TEST(WordSources, FormsTheirShapeTellsGrammarListsAndRomanNumerals) {
     sheet.addSubtitleRank("SPINA", 5000);
     sheet.addSubtitleRank("SPIN", 9000);  // not four times less frequent: a word of its own
     for (const char* w : {"UDREBBERO", "AMOR", "SPIN", "INFORMARNE", "INFORMARNELO", "SEDEVI", "SLENTEREMMO",
-                          "IIII", "FORMALE", "VEDANSI"}) {
+                          "IIII", "FORMALE", "VEDANSI", "STATTENE", "DAMMI"}) {
         sheet.addSource(w, FactSource::WordList);
         sheet.addHint(w, WordHint::PlainWord);
     }
@@ -100,6 +101,8 @@ TEST(WordSources, FormsTheirShapeTellsGrammarListsAndRomanNumerals) {
                         {"SLENTEREMMO", WordKind::FiniteVerb, "SLENTARE"},
                         {"FORMALE", WordKind::Noun, "FORMALE"},  // known: no orphan
                         {"VEDANSI", WordKind::VerbWithPronouns, "VEDERE"},
+                        {"STATTENE", WordKind::VerbWithPronouns, "STARE"},
+                        {"DAMMI", WordKind::OtherWord, "DAMMI"},  // DA is no verb on this sheet
                         {"BUON", WordKind::Truncated, "BUONO"},  // no noun of its own
                         {"BEL", WordKind::Sigla, "BELLO"},      // the code of Belgium still
                         {"DEL", WordKind::FunctionWord, ""},
