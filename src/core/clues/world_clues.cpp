@@ -4,7 +4,9 @@
 #include <array>
 #include <utility>
 
+#include "core/clues/inflection.h"
 #include "core/clues/italian_grammar.h"
+#include "core/common/text_encoding.h"
 
 namespace quirvo {
 
@@ -12,20 +14,15 @@ namespace {
 
 constexpr size_t CURRENCY_CLUES = 3, ENGLISH_CLUES = 2;
 
-// A masculine singular adjective of Italian letters made feminine.
-std::string feminine(std::string word, bool plural) {
-    if (word.empty() || std::any_of(word.begin(), word.end(), [](char c) { return c < 'a' || c > 'z'; }))
+// A masculine singular adjective of Italian letters made feminine; none
+// for a word no vowel ending bends (a name, a code).
+std::string feminine(const std::string& word, bool plural) {
+    if (word.empty() || std::any_of(word.begin(), word.end(), [](char c) { return c < 'a' || c > 'z'; }) ||
+        std::string_view("oae").find(word.back()) == std::string_view::npos)
         return {};
-    const char last = word.back();
-    if (last == 'e') {
-        if (plural) word.back() = 'i';
-        return word;
-    }
-    if (last != 'o' && last != 'a') return {};
-    word.pop_back();
-    if (!plural) return word + "a";
-    const char before = word.empty() ? ' ' : word.back();
-    return word + (before == 'c' || before == 'g' ? "he" : "e");
+    const std::vector<std::string> forms =
+        inflectedCandidates(upperUtf8(word), plural ? NounInflection::FemininePlural : NounInflection::Feminine);
+    return forms.empty() ? std::string() : lowerUtf8(forms.front());
 }
 
 bool ofPhrase(std::string_view phrase) {
